@@ -1,0 +1,26 @@
+#include "platform/clock.h"
+#include "platform/forms.h"
+#include "shell/forms/registration.h"
+
+#include <QtWidgets/QApplication>
+
+int main(int argc, char *argv[])
+{
+    QApplication app(argc, argv);
+    // The process ends when no window of the program exists any more, hidden
+    // ones included; the registry tells us when that is.
+    QApplication::setQuitOnLastWindowClosed(false);
+    platform::RealClockDriver clock;
+
+    auto &forms = platform::Forms::instance();
+    registerShellForms();
+    forms.setOnLastClosed([] { QCoreApplication::quit(); });
+
+    if (forms.isRegistered(QStringLiteral("frmSplash")))
+        forms.show(QStringLiteral("frmSplash"));
+    else
+        forms.show(QStringLiteral("frmStart"));
+    const int code = QApplication::exec();
+    forms.reset();
+    return code;
+}

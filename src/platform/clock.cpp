@@ -1,0 +1,118 @@
+#include "platform/clock.h"
+
+#include "platform/timer.h"
+
+#include <algorithm>
+
+namespace platform {
+
+Clock &Clock::instance()
+{
+    static Clock clock;
+    return clock;
+}
+
+void Clock::attach(Timer *timer)
+{
+    m_timers.push_back(timer);
+}
+
+void Clock::detach(Timer *timer)
+{
+    std::erase(m_timers, timer);
+    scheduleChanged();
+}
+
+void Clock::scheduleChanged()
+{
+    if (m_scheduleChanged)
+        m_scheduleChanged();
+}
+
+Timer *Clock::nextTimerDueBy(qint64 time) const
+{
+    Timer *best = nullptr;
+    for (Timer *timer : m_timers) {
+        // An interval of 0 never ticks, as on the platform.
+        if (!timer->isEnabled() || timer->interval() <= 0 || timer->m_dueAt > time)
+            continue;
+        // Equal due times tick in the order in which they were scheduled.
+        if (!best || timer->m_dueAt < best->m_dueAt
+            || (timer->m_dueAt == best->m_dueAt && timer->m_sequence < best->m_sequence))
+            best = timer;
+    }
+    return best;
+}
+
+void Clock::advance(qint64 ms)
+{
+    advanceTo(m_now + ms);
+}
+
+void Clock::advanceTo(qint64 time)
+{
+    while (Timer *timer = nextTimerDueBy(time)) {
+        m_now = std::max(m_now, timer->m_dueAt);
+        timer->m_dueAt = m_now + timer->interval();
+        timer->m_sequence = m_nextSequence++;
+        // The handler may destroy the timer, its window, or run a modal window
+        // that advances the clock further; nothing of the timer is touched
+        // after this call.
+        timer->fire();
+    }
+    m_now = std::max(m_now, time);
+    scheduleChanged();
+}
+
+qint64 Clock::nextDue() const
+{
+    qint64 due = -1;
+    for (const Timer *timer : m_timers) {
+        if (timer->isEnabled() && (due < 0 || timer->m_dueAt < due))
+            due = timer->m_dueAt;
+    }
+    return due;
+}
+
+void Clock::reset()
+{
+    for (Timer *timer : m_timers)
+        timer->m_enabled = false;
+    m_now = 0;
+    scheduleChanged();
+}
+
+RealClockDriver::RealClockDriver(QObject *parent)
+    : QObject(parent)
+{
+    m_elapsed.start();
+    m_offset = Clock::instance().now();
+    m_timer.setSingleShot(true);
+    m_timer.setTimerType(Qt::PreciseTimer);
+    connect(&m_timer, &QTimer::timeout, this, [this] { catchUp(); });
+    Clock::instance().setScheduleChanged([this] { rearm(); });
+    rearm();
+}
+
+RealClockDriver::~RealClockDriver()
+{
+    Clock::instance().setScheduleChanged({});
+}
+
+void RealClockDriver::catchUp()
+{
+    Clock::instance().advanceTo(m_offset + m_elapsed.elapsed());
+}
+
+void RealClockDriver::rearm()
+{
+    const qint64 due = Clock::instance().nextDue();
+    if (due < 0) {
+        m_timer.stop();
+        return;
+    }
+    const qint64 wait = std::max<qint64>(0, due - (m_offset + m_elapsed.elapsed()));
+    m_timer.start(static_cast<int>(std::min<qint64>(wait, 24 * 60 * 60 * 1000)));
+}
+
+} // namespace platform

@@ -1,0 +1,72 @@
+#pragma once
+
+#include <QtCore/QElapsedTimer>
+#include <QtCore/QObject>
+#include <QtCore/QTimer>
+
+#include <cstdint>
+#include <functional>
+#include <vector>
+
+namespace platform {
+
+class Timer;
+
+// The one clock that every window timer runs on. It knows the time in whole
+// milliseconds and fires the ticks that fall due, in the order in which the
+// timers' intervals end. Nothing here reads the wall clock: in the program a
+// RealClockDriver advances it, in tests the test does, millisecond by
+// millisecond if it likes.
+class Clock
+{
+public:
+    static Clock &instance();
+
+    qint64 now() const { return m_now; }
+
+    // Fires every tick that is due up to now() + ms, earliest first, then
+    // leaves the clock at now() + ms. Safe to call from inside a tick (a tick
+    // handler that runs a modal window keeps the clock running).
+    void advance(qint64 ms);
+    void advanceTo(qint64 time);
+
+    // The earliest time at which an enabled timer is due, or -1.
+    qint64 nextDue() const;
+
+    // Forgets every timer and sets the time back to 0; for tests.
+    void reset();
+
+    // Called whenever the schedule changed, so that a driver can re-arm.
+    void setScheduleChanged(std::function<void()> callback) { m_scheduleChanged = std::move(callback); }
+
+private:
+    friend class Timer;
+    void attach(Timer *timer);
+    void detach(Timer *timer);
+    void scheduleChanged();
+    Timer *nextTimerDueBy(qint64 time) const;
+
+    qint64 m_now = 0;
+    quint64 m_nextSequence = 0;
+    std::vector<Timer *> m_timers;
+    std::function<void()> m_scheduleChanged;
+};
+
+// Drives the Clock from the real monotonic clock with one precise QTimer that
+// is armed for the next due tick. Lives in the program, never in logic.
+class RealClockDriver : public QObject
+{
+public:
+    explicit RealClockDriver(QObject *parent = nullptr);
+    ~RealClockDriver() override;
+
+private:
+    void rearm();
+    void catchUp();
+
+    QElapsedTimer m_elapsed;
+    qint64 m_offset = 0;
+    QTimer m_timer;
+};
+
+} // namespace platform

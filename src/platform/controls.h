@@ -1,0 +1,55 @@
+#pragma once
+
+#include <QtWidgets/QLabel>
+#include <QtWidgets/QToolButton>
+
+namespace platform {
+
+// An image control: shows a picture, optionally stretched to the control and
+// framed by a single border, and reports clicks.
+class ImageBox : public QLabel
+{
+    Q_OBJECT
+public:
+    explicit ImageBox(QWidget *parent = nullptr);
+    void setPicture(const QPixmap &pixmap);
+    void setStretch(bool stretch);
+    void setSingleBorder(bool border);
+
+Q_SIGNALS:
+    void clicked();
+
+protected:
+    void mouseReleaseEvent(QMouseEvent *event) override;
+};
+
+// A label that reports clicks (the platform's labels all have a click event).
+class ClickLabel : public QLabel
+{
+    Q_OBJECT
+public:
+    using QLabel::QLabel;
+
+Q_SIGNALS:
+    void clicked();
+
+protected:
+    void mouseReleaseEvent(QMouseEvent *event) override;
+};
+
+// A command button in graphical style: a picture above its caption.
+class PictureButton : public QToolButton
+{
+    Q_OBJECT
+public:
+    explicit PictureButton(const QString &caption, const QPixmap &picture, QWidget *parent = nullptr);
+    void setBackColor(const QColor &color);
+};
+
+// A label as the windows are designed: text colour, background (or
+// transparent), font and alignment in one call.
+QLabel *makeLabel(QWidget *parent, const QString &text, const QFont &font, const QColor &fore,
+                  const QColor &back = QColor(), Qt::Alignment align = Qt::AlignLeft | Qt::AlignTop);
+void setForeBack(QWidget *widget, const QColor &fore, const QColor &back = QColor());
+
+} // namespace platform

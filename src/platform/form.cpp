@@ -1,0 +1,133 @@
+#include "platform/form.h"
+
+#include "platform/forms.h"
+#include "platform/twips.h"
+#include "platform/vbcolor.h"
+
+#include <QtGui/QCloseEvent>
+#include <QtGui/QScreen>
+#include <QtWidgets/QApplication>
+#include <QtWidgets/QMenuBar>
+#include <QtWidgets/QPushButton>
+#include <QtWidgets/QVBoxLayout>
+
+namespace platform {
+
+Form::Form(const QString &name)
+    : m_name(name)
+    , m_client(new QWidget(this))
+{
+    setObjectName(name);
+    auto *layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(0);
+    layout->setSizeConstraint(QLayout::SetFixedSize);
+    layout->addWidget(m_client);
+}
+
+QMenuBar *Form::menuBar()
+{
+    if (!m_menuBar) {
+        m_menuBar = new QMenuBar(this);
+        m_menuBar->setAutoFillBackground(true);
+        m_menuBar->setPalette(QApplication::palette());
+        layout()->setMenuBar(m_menuBar);
+    }
+    return m_menuBar;
+}
+
+void Form::setClientSizeTwips(double width, double height)
+{
+    m_client->setFixedSize(twipsToPixels(width), twipsToPixels(height));
+}
+
+void Form::placeTwips(QWidget *control, double left, double top, double width, double height)
+{
+    control->setGeometry(twipsToPixels(left), twipsToPixels(top), twipsToPixels(width), twipsToPixels(height));
+}
+
+void Form::setBackColor(quint32 color)
+{
+    QPalette pal = palette();
+    pal.setColor(QPalette::Window, vbColor(color));
+    setPalette(pal);
+    setAutoFillBackground(true);
+}
+
+void Form::setBorder(Border border, bool closeBox, bool inTaskbar)
+{
+    m_closeBox = closeBox;
+    Qt::WindowFlags flags = inTaskbar ? Qt::Window : Qt::Dialog;
+    switch (border) {
+    case Border::None:
+        flags |= Qt::FramelessWindowHint;
+        break;
+    case Border::FixedSingle:
+    case Border::FixedDialog:
+        flags |= Qt::CustomizeWindowHint | Qt::WindowTitleHint;
+        if (closeBox)
+            flags |= Qt::WindowCloseButtonHint;
+        break;
+    }
+    setWindowFlags(flags);
+}
+
+void Form::centerOnScreen()
+{
+    const QScreen *screen = QGuiApplication::primaryScreen();
+    if (!screen)
+        return;
+    QRect frame = geometry();
+    frame.moveCenter(screen->availableGeometry().center());
+    move(frame.topLeft());
+}
+
+void Form::setDefaultButton(QPushButton *button)
+{
+    m_defaultButton = button;
+    button->setDefault(true);
+}
+
+void Form::setCancelButton(QPushButton *button)
+{
+    m_cancelButton = button;
+}
+
+void Form::keyPressEvent(QKeyEvent *event)
+{
+    const int key = event->key();
+    if ((key == Qt::Key_Return || key == Qt::Key_Enter) && event->modifiers() == Qt::NoModifier) {
+        auto *focused = qobject_cast<QPushButton *>(focusWidget());
+        QPushButton *target = focused ? focused : m_defaultButton.data();
+        if (target && target->isEnabled() && target->isVisible()) {
+            target->click();
+            return;
+        }
+    }
+    if (key == Qt::Key_Escape && event->modifiers() == Qt::NoModifier && m_cancelButton
+        && m_cancelButton->isEnabled()) {
+        m_cancelButton->click();
+        return;
+    }
+    QWidget::keyPressEvent(event);
+}
+
+void Form::unload()
+{
+    Forms::instance().close(m_name);
+}
+
+void Form::closeEvent(QCloseEvent *event)
+{
+    if (m_closing) {
+        event->accept();
+        return;
+    }
+    // Only the registry destroys a window; the window system's request is
+    // honoured only where the window has a close box.
+    event->ignore();
+    if (m_closeBox)
+        closeBoxClicked();
+}
+
+} // namespace platform

@@ -1,0 +1,35 @@
+#pragma once
+
+#include <QtCore/QByteArray>
+#include <QtCore/QString>
+
+namespace platform {
+
+// Text files in the 8-bit code page of the program's platform, Windows-1252.
+
+struct FirstLine
+{
+    enum class Status {
+        Ok,         // text holds the first line (possibly empty)
+        NoLine,     // the file exists and is empty
+        Missing,    // there is no such file
+        Unreadable, // the file exists but cannot be read
+    };
+    Status status = Status::Missing;
+    QString text;
+    QString error; // why, for Unreadable
+};
+
+// The text before the first CR LF, lone CR, LF or the end of the file.
+FirstLine readFirstLine(const QString &path);
+
+// Replaces the file by one line and CR LF. The new content is written to a
+// temporary file that is then renamed over the old one, so a crash leaves
+// either the old file or the new one, never a half-written or empty one.
+bool replaceWithLine(const QString &path, const QString &line, QString *error = nullptr);
+
+QString fromWindows1252(const QByteArray &bytes);
+// Characters outside the code page become '?'.
+QByteArray toWindows1252(const QString &text);
+
+} // namespace platform

@@ -1,0 +1,26 @@
+#include "shell/startini.h"
+
+#include "platform/programfolder.h"
+#include "platform/textfile.h"
+
+PasswordSetting readPasswordSetting()
+{
+    const platform::FirstLine line = platform::readFirstLine(platform::programFile(QStringLiteral("start.ini")));
+    PasswordSetting setting;
+    switch (line.status) {
+    case platform::FirstLine::Status::Ok:
+        // Compared exactly: a line holding only a blank is a password.
+        setting.state = line.text.isEmpty() ? PasswordSetting::State::None : PasswordSetting::State::Set;
+        setting.password = line.text;
+        break;
+    case platform::FirstLine::Status::NoLine:
+    case platform::FirstLine::Status::Missing:
+        setting.state = PasswordSetting::State::None;
+        break;
+    case platform::FirstLine::Status::Unreadable:
+        setting.state = PasswordSetting::State::Unreadable;
+        setting.error = line.error;
+        break;
+    }
+    return setting;
+}

@@ -1,0 +1,37 @@
+#pragma once
+
+#include <QtCore/QString>
+
+#include <functional>
+
+class QWidget;
+class QAbstractButton;
+
+namespace testing_support {
+
+// Closes every window, flushes their deferred deletion and forgets the
+// registered factories, so that a window test starts with no window at all.
+void resetWindows();
+
+// Deletes the windows that were closed (their deletion is deferred).
+void flushClosedWindows();
+
+// Shows the window, waits until it is exposed, so clicks reach what a user
+// could reach.
+bool showAndExpose(QWidget *widget);
+
+// Runs action as soon as a modal window is active (message box or modal
+// form), from inside its event loop. The action gets the modal widget.
+void whenModal(std::function<void(QWidget *)> action);
+
+// Clicks the button of the active modal message box whose text is given.
+void clickMessageBoxButton(QWidget *box, const QString &buttonText);
+
+// Saves widget->grab() as PNG.
+bool savePicture(QWidget *widget, const QString &path);
+
+// Saves a picture of the window as <name>.png in the folder that
+// QUIRLIX_SHOTS_DIR names, when it is set (scripts/screenshots sets it).
+void shoot(QWidget *window, const QString &name);
+
+} // namespace testing_support

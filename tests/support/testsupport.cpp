@@ -1,0 +1,45 @@
+#include "support/testsupport.h"
+
+#include "platform/clock.h"
+#include "platform/programfolder.h"
+
+#include <QtCore/QDir>
+#include <QtCore/QFile>
+
+namespace testing_support {
+
+ProgramFolderFixture::ProgramFolderFixture()
+{
+    platform::setProgramFolder(m_dir.path());
+    platform::Clock::instance().reset();
+}
+
+ProgramFolderFixture::~ProgramFolderFixture()
+{
+    platform::setProgramFolder({});
+}
+
+QString ProgramFolderFixture::file(const QString &name) const
+{
+    return QDir(m_dir.path()).filePath(name);
+}
+
+void ProgramFolderFixture::write(const QString &name, const QByteArray &bytes) const
+{
+    QFile f(file(name));
+    if (f.open(QIODevice::WriteOnly))
+        f.write(bytes);
+}
+
+QByteArray ProgramFolderFixture::read(const QString &name) const
+{
+    QFile f(file(name));
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+}
+
+void advanceClock(qint64 ms)
+{
+    platform::Clock::instance().advance(ms);
+}
+
+} // namespace testing_support
