@@ -29,8 +29,6 @@ QMenuBar *Form::menuBar()
 {
     if (!m_menuBar) {
         m_menuBar = new QMenuBar(this);
-        m_menuBar->setAutoFillBackground(true);
-        m_menuBar->setPalette(QApplication::palette());
         layout()->setMenuBar(m_menuBar);
     }
     return m_menuBar;
@@ -48,10 +46,11 @@ void Form::placeTwips(QWidget *control, double left, double top, double width, d
 
 void Form::setBackColor(quint32 color)
 {
-    QPalette pal = palette();
+    // The client area only: the menu bar keeps the system's colours.
+    QPalette pal = m_client->palette();
     pal.setColor(QPalette::Window, vbColor(color));
-    setPalette(pal);
-    setAutoFillBackground(true);
+    m_client->setPalette(pal);
+    m_client->setAutoFillBackground(true);
 }
 
 void Form::setBorder(Border border, bool closeBox, bool inTaskbar)

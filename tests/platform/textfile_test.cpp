@@ -1,0 +1,112 @@
+#include "platform/textfile.h"
+#include "support/testsupport.h"
+
+#include <gtest/gtest.h>
+
+#include <QtCore/QDir>
+#include <QtCore/QFile>
+
+using platform::FirstLine;
+using platform::readFirstLine;
+using platform::replaceWithLine;
+
+namespace {
+
+struct FirstLineCase
+{
+    const char *name;
+    QByteArray bytes;
+    FirstLine::Status status;
+    QString text;
+};
+
+class FirstLineTest : public ::testing::TestWithParam<FirstLineCase>
+{
+protected:
+    testing_support::ProgramFolderFixture folder;
+};
+
+TEST_P(FirstLineTest, ReadsTheTextBeforeTheFirstLineEnd)
+{
+    const FirstLineCase &c = GetParam();
+    folder.write(QStringLiteral("f.ini"), c.bytes);
+    const FirstLine line = readFirstLine(folder.file(QStringLiteral("f.ini")));
+    EXPECT_EQ(line.status, c.status);
+    EXPECT_EQ(line.text, c.text);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Files, FirstLineTest,
+    ::testing::Values(
+        FirstLineCase {"CrLf", "geheim\r\nzweite\r\n", FirstLine::Status::Ok, "geheim"},
+        FirstLineCase {"LoneCr", "geheim\rzweite", FirstLine::Status::Ok, "geheim"},
+        FirstLineCase {"LoneLf", "geheim\nzweite", FirstLine::Status::Ok, "geheim"},
+        FirstLineCase {"NoLineEnd", "geheim", FirstLine::Status::Ok, "geheim"},
+        FirstLineCase {"EmptyFirstLineThenText", "\r\ngeheim\r\n", FirstLine::Status::Ok, ""},
+        FirstLineCase {"SingleBlank", " \r\n", FirstLine::Status::Ok, " "},
+        FirstLineCase {"TrailingBlankKept", "geheim \r\n", FirstLine::Status::Ok, "geheim "},
+        FirstLineCase {"EmptyFile", "", FirstLine::Status::NoLine, ""},
+        FirstLineCase {"Windows1252Umlauts", "Gr\xfc\xdf" "e \x80\x84\r\n", FirstLine::Status::Ok,
+                       QStringLiteral(u"Grüße €„")}),
+    [](const ::testing::TestParamInfo<FirstLineCase> &row) { return std::string(row.param.name); });
+
+TEST(FirstLine, AMissingFileIsReportedAsMissing)
+{
+    testing_support::ProgramFolderFixture folder;
+    EXPECT_EQ(readFirstLine(folder.file(QStringLiteral("nope.ini"))).status, FirstLine::Status::Missing);
+}
+
+TEST(FirstLine, AFolderInPlaceOfTheFileIsUnreadableWithAReason)
+{
+    testing_support::ProgramFolderFixture folder;
+    QDir(folder.path()).mkdir(QStringLiteral("start.ini"));
+    const FirstLine line = readFirstLine(folder.file(QStringLiteral("start.ini")));
+    EXPECT_EQ(line.status, FirstLine::Status::Unreadable);
+}
+
+TEST(ReplaceWithLine, WritesTheLineInWindows1252WithCrLf)
+{
+    testing_support::ProgramFolderFixture folder;
+    folder.write(QStringLiteral("start.ini"), "alt\r\nmehr\r\nnoch mehr\r\n");
+    ASSERT_TRUE(replaceWithLine(folder.file(QStringLiteral("start.ini")), QStringLiteral(u"Bär€")));
+    EXPECT_EQ(folder.read(QStringLiteral("start.ini")), QByteArray("B\xe4r\x80\r\n"));
+}
+
+TEST(ReplaceWithLine, AnEmptyLineLeavesOnlyCrLfWhichReadsBackAsEmpty)
+{
+    testing_support::ProgramFolderFixture folder;
+    const QString path = folder.file(QStringLiteral("start.ini"));
+    ASSERT_TRUE(replaceWithLine(path, QString()));
+    EXPECT_EQ(folder.read(QStringLiteral("start.ini")), QByteArray("\r\n"));
+    EXPECT_EQ(readFirstLine(path).status, FirstLine::Status::Ok);
+    EXPECT_EQ(readFirstLine(path).text, QString());
+}
+
+TEST(ReplaceWithLine, CharactersOutsideTheCodePageBecomeQuestionMarks)
+{
+    testing_support::ProgramFolderFixture folder;
+    ASSERT_TRUE(replaceWithLine(folder.file(QStringLiteral("f")), QStringLiteral(u"a😀b")));
+    EXPECT_EQ(folder.read(QStringLiteral("f")), QByteArray("a??b\r\n"));
+}
+
+TEST(ReplaceWithLine, AFailedWriteKeepsTheOldFileAndSaysWhy)
+{
+    testing_support::ProgramFolderFixture folder;
+    folder.write(QStringLiteral("start.ini"), "alt\r\n");
+    // The target's folder is a file, so no temporary file can be made
+    // beside it; that fails for root too.
+    folder.write(QStringLiteral("blocker"), "x");
+    QString error;
+    EXPECT_FALSE(replaceWithLine(folder.file(QStringLiteral("blocker/start.ini")), QStringLiteral("neu"), &error));
+    EXPECT_FALSE(error.isEmpty());
+    EXPECT_EQ(folder.read(QStringLiteral("start.ini")), QByteArray("alt\r\n"));
+}
+
+TEST(ReplaceWithLine, LeavesNoTemporaryFileBehind)
+{
+    testing_support::ProgramFolderFixture folder;
+    ASSERT_TRUE(replaceWithLine(folder.file(QStringLiteral("start.ini")), QStringLiteral("neu")));
+    EXPECT_EQ(QDir(folder.path()).entryList(QDir::Files), QStringList({"start.ini"}));
+}
+
+} // namespace
