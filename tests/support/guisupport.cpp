@@ -11,7 +11,6 @@
 #include <QtWidgets/QApplication>
 #include <QtWidgets/QWidget>
 
-#include <memory>
 
 namespace testing_support {
 
@@ -37,15 +36,17 @@ bool showAndExpose(QWidget *widget)
 
 void whenModal(std::function<void(QWidget *)> action)
 {
-    auto poll = std::make_shared<std::function<void()>>();
-    *poll = [poll, action]() {
-        if (QWidget *modal = QApplication::activeModalWidget()) {
-            action(modal);
+    auto *poll = new QTimer(qApp);
+    poll->setInterval(5);
+    QObject::connect(poll, &QTimer::timeout, poll, [poll, action = std::move(action)] {
+        QWidget *modal = QApplication::activeModalWidget();
+        if (!modal)
             return;
-        }
-        QTimer::singleShot(5, *poll);
-    };
-    QTimer::singleShot(0, *poll);
+        poll->stop();
+        poll->deleteLater();
+        action(modal);
+    });
+    poll->start();
 }
 
 void clickMessageBoxButton(QWidget *box, const QString &buttonText)
