@@ -1,4 +1,5 @@
 #include "platform/clock.h"
+#include "arithmetic/forms/registration.h"
 #include "platform/forms.h"
 #include "shell/forms/registration.h"
 
@@ -14,6 +15,7 @@ int main(int argc, char *argv[])
 
     auto &forms = platform::Forms::instance();
     registerShellForms();
+    registerArithmeticForms();
     forms.setOnLastClosed([] { QCoreApplication::quit(); });
 
     if (forms.isRegistered(QStringLiteral("frmSplash")))

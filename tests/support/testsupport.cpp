@@ -1,6 +1,10 @@
 #include "support/testsupport.h"
 
+#include "arithmetic/variablen.h"
+#include "memory/mdlmodul.h"
 #include "platform/clock.h"
+#include "platform/random.h"
+#include "shell/modvar.h"
 #include "platform/programfolder.h"
 
 #include <QtCore/QDir>
@@ -12,6 +16,10 @@ ProgramFolderFixture::ProgramFolderFixture()
 {
     platform::setProgramFolder(m_dir.path());
     platform::Clock::instance().reset();
+    platform::Random::instance().seed(20021);
+    modVar = PlayState {};
+    Variablen = TaskState {};
+    Mdlmodul = MemoryState {};
 }
 
 ProgramFolderFixture::~ProgramFolderFixture()
