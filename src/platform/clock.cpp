@@ -12,6 +12,11 @@ Clock &Clock::instance()
     return clock;
 }
 
+qint64 Clock::now() const
+{
+    return m_timeSource ? std::max(m_now, m_timeSource()) : m_now;
+}
+
 void Clock::attach(Timer *timer)
 {
     m_timers.push_back(timer);
@@ -54,6 +59,10 @@ void Clock::advanceTo(qint64 time)
     while (Timer *timer = nextTimerDueBy(time)) {
         m_now = std::max(m_now, timer->m_dueAt);
         timer->m_dueAt = m_now + timer->interval();
+        // A timer that fell behind the real clock (the program was busy)
+        // ticks once and goes on from now, not in a burst of missed ticks.
+        if (m_timeSource && timer->m_dueAt <= time)
+            timer->m_dueAt = std::max(time, m_timeSource()) + timer->interval();
         timer->m_sequence = m_nextSequence++;
         // The handler may destroy the timer, its window, or run a modal window
         // that advances the clock further; nothing of the timer is touched
@@ -90,6 +99,7 @@ RealClockDriver::RealClockDriver(QObject *parent)
     m_timer.setSingleShot(true);
     m_timer.setTimerType(Qt::PreciseTimer);
     connect(&m_timer, &QTimer::timeout, this, [this] { catchUp(); });
+    Clock::instance().setTimeSource([this] { return m_offset + m_elapsed.elapsed(); });
     Clock::instance().setScheduleChanged([this] { rearm(); });
     rearm();
 }
@@ -97,6 +107,7 @@ RealClockDriver::RealClockDriver(QObject *parent)
 RealClockDriver::~RealClockDriver()
 {
     Clock::instance().setScheduleChanged({});
+    Clock::instance().setTimeSource({});
 }
 
 void RealClockDriver::catchUp()

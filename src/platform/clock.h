@@ -22,7 +22,10 @@ class Clock
 public:
     static Clock &instance();
 
-    qint64 now() const { return m_now; }
+    // The current time: the manual time, or, once a driver has given the
+    // clock a time source, the later of that and the last tick fired. A timer
+    // switched on counts its interval from here.
+    qint64 now() const;
 
     // Fires every tick that is due up to now() + ms, earliest first, then
     // leaves the clock at now() + ms. Safe to call from inside a tick (a tick
@@ -38,6 +41,8 @@ public:
 
     // Called whenever the schedule changed, so that a driver can re-arm.
     void setScheduleChanged(std::function<void()> callback) { m_scheduleChanged = std::move(callback); }
+    // Set by a driver only; tests leave the clock manual.
+    void setTimeSource(std::function<qint64()> source) { m_timeSource = std::move(source); }
 
 private:
     friend class Timer;
@@ -50,6 +55,7 @@ private:
     quint64 m_nextSequence = 0;
     std::vector<Timer *> m_timers;
     std::function<void()> m_scheduleChanged;
+    std::function<qint64()> m_timeSource;
 };
 
 // Drives the Clock from the real monotonic clock with one precise QTimer that

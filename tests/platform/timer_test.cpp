@@ -141,3 +141,50 @@ TEST_F(TimerTest, NewIntervalOnARunningTimerStartsItAnew)
 }
 
 } // namespace
+
+namespace {
+
+class DrivenClockTest : public ::testing::Test
+{
+protected:
+    void SetUp() override
+    {
+        Clock::instance().reset();
+        Clock::instance().setTimeSource([this] { return realTime; });
+    }
+    void TearDown() override { Clock::instance().setTimeSource({}); }
+
+    qint64 realTime = 0;
+};
+
+TEST_F(DrivenClockTest, ATimerSwitchedOnCountsFromTheRealTimeNotFromTheLastTick)
+{
+    // Nothing ticked for a minute; a window opened now must wait its full
+    // interval, not close at once.
+    realTime = 60000;
+    Timer timer(4000);
+    int ticks = 0;
+    QObject::connect(&timer, &Timer::tick, [&] { ++ticks; });
+    timer.setEnabled(true);
+    Clock::instance().advanceTo(63999);
+    EXPECT_EQ(ticks, 0);
+    realTime = 64000;
+    Clock::instance().advanceTo(64000);
+    EXPECT_EQ(ticks, 1);
+}
+
+TEST_F(DrivenClockTest, ATimerThatFellBehindTicksOnceInsteadOfInABurst)
+{
+    Timer timer(100);
+    int ticks = 0;
+    QObject::connect(&timer, &Timer::tick, [&] { ++ticks; });
+    timer.setEnabled(true);
+    realTime = 2050; // the program was busy for two seconds
+    Clock::instance().advanceTo(realTime);
+    EXPECT_EQ(ticks, 1);
+    realTime = 2150;
+    Clock::instance().advanceTo(realTime);
+    EXPECT_EQ(ticks, 2);
+}
+
+} // namespace
