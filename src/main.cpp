@@ -1,6 +1,7 @@
-#include "platform/clock.h"
 #include "arithmetic/forms/registration.h"
+#include "platform/clock.h"
 #include "platform/forms.h"
+#include "results/forms/registration.h"
 #include "shell/forms/registration.h"
 
 #include <QtWidgets/QApplication>
@@ -16,6 +17,7 @@ int main(int argc, char *argv[])
     auto &forms = platform::Forms::instance();
     registerShellForms();
     registerArithmeticForms();
+    registerResultsForms();
     forms.setOnLastClosed([] { QCoreApplication::quit(); });
 
     if (forms.isRegistered(QStringLiteral("frmSplash")))

@@ -1,0 +1,12 @@
+# The record set over SQLite: the results database and the lists read and
+# write through it. The SQLite C library itself, for its exact result codes.
+find_package(SQLite3 REQUIRED)
+
+add_library(quirlix_platform_db STATIC
+  ${CMAKE_CURRENT_LIST_DIR}/dbstatus.cpp ${CMAKE_CURRENT_LIST_DIR}/dbstatus.h
+  ${CMAKE_CURRENT_LIST_DIR}/dbconnection.cpp ${CMAKE_CURRENT_LIST_DIR}/dbconnection.h
+  ${CMAKE_CURRENT_LIST_DIR}/likepattern.cpp ${CMAKE_CURRENT_LIST_DIR}/likepattern.h
+  ${CMAKE_CURRENT_LIST_DIR}/recordset.cpp ${CMAKE_CURRENT_LIST_DIR}/recordset.h
+)
+target_link_libraries(quirlix_platform_db PUBLIC quirlix_platform_core SQLite::SQLite3)
+quirlix_target_defaults(quirlix_platform_db)

@@ -1,0 +1,76 @@
+#include "results/recordlist.h"
+
+#include "platform/recordset.h"
+
+using platform::DbStatus;
+
+RecordListFiller::RecordListFiller(platform::RecordSet &records)
+    : m_records(records)
+{
+    const char16_t *const names[kListColumns] = {u"Name", u"Punkte", u"Level", u"Datum", u"Spiel"};
+    for (int c = 0; c < kListColumns; ++c)
+        m_fields[static_cast<size_t>(c)] = records.fieldIndex(QStringView(names[c]));
+}
+
+RecordColumns RecordListFiller::boundTexts() const
+{
+    RecordColumns bound;
+    for (size_t c = 0; c < m_fields.size(); ++c)
+        bound.text[c] = m_records.fieldText(m_fields[c]);
+    return bound;
+}
+
+void RecordListFiller::addFirstRow()
+{
+    for (size_t c = 0; c < m_fields.size(); ++c)
+        m_columns.text[c] = m_records.fieldText(m_fields[c]);
+}
+
+void RecordListFiller::addNextRow()
+{
+    for (size_t c = 0; c < m_fields.size(); ++c) {
+        QString &column = m_columns.text[c];
+        column += QLatin1String("\r\n");
+        column += m_records.fieldText(m_fields[c]);
+    }
+}
+
+DbStatus RecordListFiller::walk(FindDirection direction, const QString &criterion, StopRule rule, int limit)
+{
+    const auto find = [&]() {
+        return direction == FindDirection::Next ? m_records.FindNext(criterion) : m_records.FindPrevious(criterion);
+    };
+    switch (rule) {
+    case StopRule::Count:
+        for (int row = 1; row <= limit; ++row) {
+            const DbStatus status = find();
+            if (!status.isOk())
+                return status;
+            if (m_records.NoMatch())
+                break;
+            addNextRow();
+        }
+        break;
+    case StopRule::NoAdvance:
+        for (int k = 0; k <= limit; ++k) {
+            const DbStatus status = find();
+            if (!status.isOk())
+                return status;
+            if (k >= m_records.AbsolutePosition())
+                break;
+            addNextRow();
+        }
+        break;
+    case StopRule::NoMatch:
+        for (int k = 1; k <= limit; ++k) {
+            const DbStatus status = find();
+            if (!status.isOk())
+                return status;
+            if (m_records.NoMatch())
+                break;
+            addNextRow();
+        }
+        break;
+    }
+    return {};
+}
