@@ -2,10 +2,16 @@
 #include "arithmetic/forms/frmokay.h"
 #include "arithmetic/forms/windowtesting.h"
 #include "memory/mdlmodul.h"
+#include "results/forms/frmHighscore.h"
+#include "results/forms/registration.h"
+#include "results/resultstable.h"
 #include "shell/forms/frmLoginSpiele.h"
 #include "shell/forms/frmStart.h"
 #include "shell/forms/registration.h"
+#include "support/testsupport.h"
 
+#include <QtCore/QDate>
+#include <QtWidgets/QPlainTextEdit>
 #include <QtWidgets/QPushButton>
 
 using namespace arithmetic_testing;
@@ -13,19 +19,7 @@ using platform::Forms;
 
 namespace {
 
-// The save window belongs to the results store; the road only has to reach
-// it by name.
-class SaveWindowStandIn : public platform::Form
-{
-    QUIRLIX_FORM(frmSpeichern)
-public:
-    SaveWindowStandIn()
-        : Form(staticName())
-    {
-        setClientSizeTwips(1500, 1000);
-    }
-};
-
+// The whole program's windows, on a program folder of its own.
 class MainRoad : public PigGameWindows
 {
 protected:
@@ -33,13 +27,15 @@ protected:
     {
         PigGameWindows::SetUp();
         registerShellForms();
-        Forms::instance().registerForm<SaveWindowStandIn>();
+        registerResultsForms();
     }
+
+    testing_support::ProgramFolderFixture folder;
 };
 
 } // namespace
 
-TEST_F(MainRoad, APupilChoosesThePigGameSignsInPlaysAndEndsAtTheSaveWindow)
+TEST_F(MainRoad, APupilPlaysThePigGameAndFindsTheResultInTheDatabaseAndTheHighscoreList)
 {
     auto *start = Forms::instance().show<frmStart>();
     ASSERT_TRUE(start && QTest::qWaitForWindowExposed(start));
@@ -57,7 +53,7 @@ TEST_F(MainRoad, APupilChoosesThePigGameSignsInPlaysAndEndsAtTheSaveWindow)
     testing_support::flushClosedWindows();
 
     EXPECT_FALSE(Forms::instance().find<frmLoginSpiele>());
-    EXPECT_FALSE(start->isVisible()) << "the main window stays visible behind the board";
+    EXPECT_FALSE(start->isVisible()) << "the board takes over from the main window";
     auto *board = Forms::instance().find<frmHaupt>();
     ASSERT_TRUE(board && QTest::qWaitForWindowExposed(board));
     EXPECT_EQ(taskLine(board), QStringLiteral("(5) - (3) = []"));
@@ -70,10 +66,25 @@ TEST_F(MainRoad, APupilChoosesThePigGameSignsInPlaysAndEndsAtTheSaveWindow)
     EXPECT_EQ(board->lblpunkte->text(), QStringLiteral("2 Punkte"));
 
     QTest::mouseClick(board->CmdEnde, Qt::LeftButton);
-    EXPECT_EQ(modVar.SpielerName, QStringLiteral("Lena"));
-    EXPECT_EQ(modVar.SpielerPunkte, 2);
-    EXPECT_EQ(modVar.SpielLevel, 1);
-    EXPECT_EQ(modVar.SpielName, QStringLiteral("Schweinchen"));
-    EXPECT_TRUE(Forms::instance().find(QStringLiteral("frmSpeichern")));
     EXPECT_FALSE(Forms::instance().find<frmHaupt>());
+    ASSERT_TRUE(Forms::instance().find(QStringLiteral("frmSpeichern")));
+    platform::Clock::instance().advance(1999);
+    EXPECT_TRUE(results_testing::tableRows(folder.file(QStringLiteral("Daten.mdb"))).isEmpty())
+        << "the record is written only after 2000 ms";
+
+    platform::Clock::instance().advance(1);
+    const QString today = QDate::currentDate().toString(Qt::ISODate);
+    EXPECT_EQ(results_testing::tableRows(folder.file(QStringLiteral("Daten.mdb"))),
+              QStringList({QStringLiteral("Lena|2|Schweinchen|1|") + today}));
+    EXPECT_FALSE(Forms::instance().find(QStringLiteral("frmSpeichern")));
+    start = Forms::instance().find<frmStart>();
+    ASSERT_TRUE(start && start->isVisible()) << "the save window leads back to the main window";
+
+    start->mnuHighscore->trigger();
+    auto *highscore = Forms::instance().find<frmHighscore>();
+    ASSERT_TRUE(highscore);
+    platform::Clock::instance().advance(1);
+    EXPECT_EQ(highscore->txtName->toPlainText(), QStringLiteral("Lena"));
+    EXPECT_EQ(highscore->txtPunkte->toPlainText(), QStringLiteral("2"));
+    EXPECT_EQ(highscore->txtSpiel->toPlainText(), QStringLiteral("Schweinchen"));
 }
