@@ -42,6 +42,9 @@ DbStatus RecordListFiller::walk(FindDirection direction, const QString &criterio
     };
     switch (rule) {
     case StopRule::Count:
+    // A counted walk also stops at a find that matches nothing: going on
+    // would add the record it stands on a second time.
+    case StopRule::NoMatch:
         for (int row = 1; row <= limit; ++row) {
             const DbStatus status = find();
             if (!status.isOk())
@@ -57,16 +60,6 @@ DbStatus RecordListFiller::walk(FindDirection direction, const QString &criterio
             if (!status.isOk())
                 return status;
             if (k >= m_records.AbsolutePosition())
-                break;
-            addNextRow();
-        }
-        break;
-    case StopRule::NoMatch:
-        for (int k = 1; k <= limit; ++k) {
-            const DbStatus status = find();
-            if (!status.isOk())
-                return status;
-            if (m_records.NoMatch())
                 break;
             addNextRow();
         }

@@ -1,5 +1,6 @@
 #include "support/guisupport.h"
 
+#include "platform/form.h"
 #include "platform/forms.h"
 
 #include <QtCore/QCoreApplication>
@@ -13,6 +14,15 @@
 
 
 namespace testing_support {
+
+void registerStandIn(const QString &name)
+{
+    platform::Forms::instance().registerForm(name, [name] {
+        auto *form = new platform::Form(name);
+        form->setClientSizeTwips(2000, 1000);
+        return form;
+    });
+}
 
 void flushClosedWindows()
 {

@@ -27,6 +27,10 @@ void whenModal(std::function<void(QWidget *)> action);
 // Clicks the button of the active modal message box whose text is given.
 void clickMessageBoxButton(QWidget *box, const QString &buttonText);
 
+// Registers a small empty window under the name of a window that another
+// subsystem builds, so a test can see it being shown, hidden or closed.
+void registerStandIn(const QString &name);
+
 // Saves widget->grab() as PNG.
 bool savePicture(QWidget *widget, const QString &path);
 

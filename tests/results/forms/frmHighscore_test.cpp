@@ -28,16 +28,6 @@ using testing_support::advanceClock;
 
 namespace {
 
-class MainStandIn : public Form
-{
-public:
-    MainStandIn()
-        : Form(QStringLiteral("frmStart"))
-    {
-        setClientSizeTwips(2000, 1000);
-    }
-};
-
 class HighscoreWindow : public ::testing::Test
 {
 protected:
@@ -45,7 +35,7 @@ protected:
     {
         testing_support::resetWindows();
         registerResultsForms();
-        Forms::instance().registerForm(QStringLiteral("frmStart"), [] { return new MainStandIn; });
+        testing_support::registerStandIn(QStringLiteral("frmStart"));
         // The menu entry hides the main window before it shows the list.
         Forms::instance().hide(QStringLiteral("frmStart"));
     }

@@ -26,17 +26,6 @@ using testing_support::advanceClock;
 
 namespace {
 
-// Stands in for the main window of the shell.
-class MainStandIn : public Form
-{
-public:
-    MainStandIn()
-        : Form(QStringLiteral("frmStart"))
-    {
-        setClientSizeTwips(2000, 1000);
-    }
-};
-
 class SaveWindow : public ::testing::Test
 {
 protected:
@@ -46,7 +35,7 @@ protected:
         modVar = PlayState {};
         Mdlmodul = MemoryState {};
         registerResultsForms();
-        Forms::instance().registerForm(QStringLiteral("frmStart"), [] { return new MainStandIn; });
+        testing_support::registerStandIn(QStringLiteral("frmStart"));
         // A game hid the main window when it began.
         Forms::instance().hide(QStringLiteral("frmStart"));
     }

@@ -24,24 +24,13 @@ using platform::Forms;
 
 namespace {
 
-// Stands in for a window of another subsystem: counts its loads.
-class StandIn : public Form
-{
-public:
-    explicit StandIn(const QString &name)
-        : Form(name)
-    {
-        setClientSizeTwips(2000, 1000);
-    }
-};
-
 // Stands in for the pig board, which asks for the level modally while it
 // opens.
-class BoardStandIn : public StandIn
+class BoardStandIn : public Form
 {
 public:
     BoardStandIn()
-        : StandIn(QStringLiteral("frmHaupt"))
+        : Form(QStringLiteral("frmHaupt"))
     {
     }
     void Form_Load() override { Forms::instance().showModal(QStringLiteral("frmlevel")); }
@@ -58,10 +47,8 @@ protected:
         registerShellForms();
         auto &forms = Forms::instance();
         for (const char *name : {"frmstartschmetterling", "frmAnzahl", "frmHighscore", "frmLehrer", "frmLogin",
-                                 "frmAbout", "frmlevel"}) {
-            const QString formName = QString::fromLatin1(name);
-            forms.registerForm(formName, [formName] { return new StandIn(formName); });
-        }
+                                 "frmAbout", "frmlevel"})
+            testing_support::registerStandIn(QString::fromLatin1(name));
         forms.registerForm(QStringLiteral("frmHaupt"), [] { return new BoardStandIn; });
         forms.setOnLastClosed([this] { ++processEnded; });
         main = forms.show<frmStart>();
