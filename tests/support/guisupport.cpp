@@ -10,6 +10,7 @@
 #include <QtTest/QTest>
 #include <QtWidgets/QAbstractButton>
 #include <QtWidgets/QApplication>
+#include <QtWidgets/QMessageBox>
 #include <QtWidgets/QWidget>
 
 
@@ -57,6 +58,15 @@ void whenModal(std::function<void(QWidget *)> action)
         action(modal);
     });
     poll->start();
+}
+
+void answerNextMessage(QString *text)
+{
+    whenModal([text](QWidget *modal) {
+        if (auto *box = qobject_cast<QMessageBox *>(modal))
+            *text = box->text();
+        clickMessageBoxButton(modal, QStringLiteral("OK"));
+    });
 }
 
 void clickMessageBoxButton(QWidget *box, const QString &buttonText)

@@ -24,6 +24,10 @@ bool showAndExpose(QWidget *widget);
 // form), from inside its event loop. The action gets the modal widget.
 void whenModal(std::function<void(QWidget *)> action);
 
+// Answers the next modal message box with its button "OK" and keeps its
+// text in *text, which must outlive the box.
+void answerNextMessage(QString *text);
+
 // Clicks the button of the active modal message box whose text is given.
 void clickMessageBoxButton(QWidget *box, const QString &buttonText);
 

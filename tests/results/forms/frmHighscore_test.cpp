@@ -16,7 +16,6 @@
 #include <QtWidgets/QLabel>
 #include <QtWidgets/QLineEdit>
 #include <QtWidgets/QListWidget>
-#include <QtWidgets/QMessageBox>
 #include <QtWidgets/QPlainTextEdit>
 #include <QtWidgets/QPushButton>
 
@@ -193,11 +192,7 @@ TEST_F(HighscoreWindow, AFileThatIsNotOursGivesAMessageAndAnEmptyListAndZurückS
     folder.write(QStringLiteral("Daten.mdb"), "kein SQLite");
     frmHighscore *window = open();
     QString message;
-    testing_support::whenModal([&](QWidget *modal) {
-        if (auto *box = qobject_cast<QMessageBox *>(modal))
-            message = box->text();
-        testing_support::clickMessageBoxButton(modal, QStringLiteral("OK"));
-    });
+    testing_support::answerNextMessage(&message);
     advanceClock(1);
     EXPECT_TRUE(message.startsWith(QStringLiteral("Die Highscore-Liste kann nicht angezeigt werden.")))
         << message.toStdString();

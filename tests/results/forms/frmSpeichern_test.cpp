@@ -17,7 +17,6 @@
 #include <QtCore/QDate>
 #include <QtTest/QTest>
 #include <QtWidgets/QLabel>
-#include <QtWidgets/QMessageBox>
 
 using platform::Form;
 using platform::Forms;
@@ -149,11 +148,7 @@ TEST_F(SaveWindow, AFileThatIsNotOursGetsAMessageThenTheWindowClosesAsUsualAndTh
     finishGame("Anna", 12);
     open();
     QString message;
-    testing_support::whenModal([&](QWidget *modal) {
-        if (auto *box = qobject_cast<QMessageBox *>(modal))
-            message = box->text();
-        testing_support::clickMessageBoxButton(modal, QStringLiteral("OK"));
-    });
+    testing_support::answerNextMessage(&message);
     advanceClock(2000);
     EXPECT_TRUE(message.startsWith(QStringLiteral("Das Ergebnis konnte nicht gespeichert werden.")))
         << message.toStdString();
@@ -172,11 +167,7 @@ TEST_F(SaveWindow, AProgramFolderThatCannotBeWrittenGetsAMessageThenTheWindowClo
     finishGame("Anna", 12);
     open();
     QString message;
-    testing_support::whenModal([&](QWidget *modal) {
-        if (auto *box = qobject_cast<QMessageBox *>(modal))
-            message = box->text();
-        testing_support::clickMessageBoxButton(modal, QStringLiteral("OK"));
-    });
+    testing_support::answerNextMessage(&message);
     advanceClock(2000);
     EXPECT_TRUE(message.startsWith(QStringLiteral("Das Ergebnis konnte nicht gespeichert werden.")));
     EXPECT_TRUE(message.contains(QStringLiteral("Ordner"))) << message.toStdString();

@@ -16,7 +16,6 @@
 #include <QtWidgets/QLabel>
 #include <QtWidgets/QLineEdit>
 #include <QtWidgets/QMenuBar>
-#include <QtWidgets/QMessageBox>
 #include <QtWidgets/QPushButton>
 
 using platform::Form;
@@ -273,11 +272,7 @@ TEST_F(HubTest, AnUnreadableStartIniIsReportedAndOpensNothing)
 {
     QDir(folder.path()).mkdir(QStringLiteral("start.ini"));
     QString message;
-    testing_support::whenModal([&](QWidget *modal) {
-        if (auto *box = qobject_cast<QMessageBox *>(modal))
-            message = box->text();
-        testing_support::clickMessageBoxButton(modal, QStringLiteral("OK"));
-    });
+    testing_support::answerNextMessage(&message);
     main->mnuLogin->trigger();
     EXPECT_TRUE(message.contains(QStringLiteral("start.ini")));
     EXPECT_TRUE(message.contains(QStringLiteral("kann nicht gelesen werden")));
