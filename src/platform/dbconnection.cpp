@@ -9,6 +9,11 @@
 
 namespace platform {
 
+void StatementDeleter::operator()(sqlite3_stmt *statement) const
+{
+    sqlite3_finalize(statement);
+}
+
 struct DbConnection::Impl
 {
     ~Impl() { sqlite3_close_v2(db); }

@@ -7,8 +7,16 @@
 #include <memory>
 
 struct sqlite3;
+struct sqlite3_stmt;
 
 namespace platform {
+
+// A prepared statement that is finalized when it goes out of scope.
+struct StatementDeleter
+{
+    void operator()(sqlite3_stmt *statement) const;
+};
+using Statement = std::unique_ptr<sqlite3_stmt, StatementDeleter>;
 
 // An open SQLite database file. Copies share the one connection, which
 // closes when the last copy (a record set holds one) goes.

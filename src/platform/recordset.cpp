@@ -186,12 +186,6 @@ QString selectText(const Query &query)
     return sql + QStringLiteral("rowid");
 }
 
-struct StatementDeleter
-{
-    void operator()(sqlite3_stmt *statement) const { sqlite3_finalize(statement); }
-};
-using Statement = std::unique_ptr<sqlite3_stmt, StatementDeleter>;
-
 // "yyyy-MM-dd", optionally followed by a time, as "dd.MM.yyyy".
 bool germanDate(const char *iso, quint32 length, QString &out)
 {

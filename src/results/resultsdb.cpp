@@ -12,6 +12,7 @@
 using platform::DbConnection;
 using platform::DbResult;
 using platform::DbStatus;
+using platform::Statement;
 
 namespace {
 
@@ -30,12 +31,6 @@ COMMIT;
 )sql";
 
 const char *const kFields[] = {"name", "punkte", "spiel", "level", "datum"};
-
-struct StatementDeleter
-{
-    void operator()(sqlite3_stmt *statement) const { sqlite3_finalize(statement); }
-};
-using Statement = std::unique_ptr<sqlite3_stmt, StatementDeleter>;
 
 DbStatus notOurs(const QString &path)
 {
