@@ -1,6 +1,6 @@
 #include "arithmetic/countinghelp.h"
 
-#include "arithmetic/variablen.h"
+#include "state/variablen.h"
 
 #include <algorithm>
 #include <cmath>

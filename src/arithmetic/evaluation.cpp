@@ -1,6 +1,6 @@
 #include "arithmetic/evaluation.h"
 
-#include "arithmetic/variablen.h"
+#include "state/variablen.h"
 
 #include <QtCore/QLocale>
 

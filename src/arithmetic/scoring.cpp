@@ -1,8 +1,8 @@
 #include "arithmetic/scoring.h"
 
-#include "arithmetic/variablen.h"
+#include "state/variablen.h"
 #include "platform/saturate.h"
-#include "shell/modvar.h"
+#include "state/modvar.h"
 
 namespace {
 

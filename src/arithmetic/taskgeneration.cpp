@@ -1,7 +1,7 @@
 #include "arithmetic/taskgeneration.h"
 
 #include "arithmetic/tasktexts.h"
-#include "arithmetic/variablen.h"
+#include "state/variablen.h"
 #include "platform/random.h"
 
 namespace {

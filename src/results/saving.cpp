@@ -2,7 +2,7 @@
 
 #include "platform/recordset.h"
 #include "results/resultsdb.h"
-#include "shell/modvar.h"
+#include "state/modvar.h"
 
 #include <utility>
 

@@ -1,7 +1,7 @@
 #include "shell/hub.h"
 
-#include "memory/mdlmodul.h"
-#include "shell/modvar.h"
+#include "state/mdlmodul.h"
+#include "state/modvar.h"
 
 void chooseGame(Game game)
 {

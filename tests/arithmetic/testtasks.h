@@ -1,10 +1,10 @@
 #pragma once
 
 #include "arithmetic/tasktexts.h"
-#include "arithmetic/variablen.h"
-#include "memory/mdlmodul.h"
+#include "state/variablen.h"
+#include "state/mdlmodul.h"
 #include "platform/random.h"
-#include "shell/modvar.h"
+#include "state/modvar.h"
 
 #include <QtCore/QString>
 

@@ -2,7 +2,7 @@
 #include "results/resultsdb.h"
 #include "results/saving.h"
 #include "resultstable.h"
-#include "shell/modvar.h"
+#include "state/modvar.h"
 #include "support/testsupport.h"
 
 #include <gtest/gtest.h>

@@ -1,10 +1,10 @@
 #include "support/testsupport.h"
 
-#include "arithmetic/variablen.h"
-#include "memory/mdlmodul.h"
+#include "state/variablen.h"
+#include "state/mdlmodul.h"
 #include "platform/clock.h"
 #include "platform/random.h"
-#include "shell/modvar.h"
+#include "state/modvar.h"
 #include "platform/programfolder.h"
 
 #include <QtCore/QDir>

@@ -11,7 +11,7 @@
 #include "platform/pictures.h"
 #include "platform/twips.h"
 #include "platform/vbcolor.h"
-#include "shell/modvar.h"
+#include "state/modvar.h"
 
 #include <QtWidgets/QLineEdit>
 #include <QtWidgets/QMenuBar>

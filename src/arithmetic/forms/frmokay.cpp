@@ -3,7 +3,7 @@
 #include "arithmetic/forms/formparts.h"
 #include "arithmetic/forms/frmHaupt.h"
 #include "arithmetic/scoring.h"
-#include "arithmetic/variablen.h"
+#include "state/variablen.h"
 #include "platform/controls.h"
 #include "platform/forms.h"
 #include "platform/pictures.h"

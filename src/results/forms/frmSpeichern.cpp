@@ -1,6 +1,6 @@
 #include "results/forms/frmSpeichern.h"
 
-#include "memory/mdlmodul.h"
+#include "state/mdlmodul.h"
 #include "platform/controls.h"
 #include "platform/fonts.h"
 #include "platform/forms.h"
@@ -9,7 +9,7 @@
 #include "platform/vbcolor.h"
 #include "results/resultsdb.h"
 #include "results/saving.h"
-#include "shell/modvar.h"
+#include "state/modvar.h"
 
 #include <QtCore/QDate>
 #include <QtWidgets/QLabel>

@@ -4,7 +4,7 @@
 #include "platform/fonts.h"
 #include "platform/forms.h"
 #include "platform/vbcolor.h"
-#include "shell/modvar.h"
+#include "state/modvar.h"
 
 #include <QtWidgets/QLineEdit>
 #include <QtWidgets/QPushButton>

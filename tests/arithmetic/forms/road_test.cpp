@@ -1,7 +1,7 @@
 #include "arithmetic/forms/frmlevel.h"
 #include "arithmetic/forms/frmokay.h"
 #include "arithmetic/forms/windowtesting.h"
-#include "memory/mdlmodul.h"
+#include "state/mdlmodul.h"
 #include "results/forms/frmHighscore.h"
 #include "results/forms/registration.h"
 #include "results/resultstable.h"

@@ -1,5 +1,5 @@
 #include "../resultstable.h"
-#include "memory/mdlmodul.h"
+#include "state/mdlmodul.h"
 #include "platform/fonts.h"
 #include "platform/forms.h"
 #include "platform/programfolder.h"
@@ -8,7 +8,7 @@
 #include "results/forms/frmSpeichern.h"
 #include "results/forms/registration.h"
 #include "results/resultsdb.h"
-#include "shell/modvar.h"
+#include "state/modvar.h"
 #include "support/guisupport.h"
 #include "support/testsupport.h"
 

@@ -1,10 +1,10 @@
-#include "memory/mdlmodul.h"
+#include "state/mdlmodul.h"
 #include "platform/controls.h"
 #include "platform/forms.h"
 #include "shell/forms/frmLoginSpiele.h"
 #include "shell/forms/frmStart.h"
 #include "shell/forms/registration.h"
-#include "shell/modvar.h"
+#include "state/modvar.h"
 #include "support/guisupport.h"
 #include "support/testsupport.h"
 
