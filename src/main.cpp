@@ -1,4 +1,5 @@
 #include "arithmetic/forms/registration.h"
+#include "butterfly/forms/registration.h"
 #include "platform/clock.h"
 #include "platform/forms.h"
 #include "results/forms/registration.h"
@@ -18,6 +19,7 @@ int main(int argc, char *argv[])
     registerShellForms();
     registerArithmeticForms();
     registerResultsForms();
+    registerButterflyForms();
     forms.setOnLastClosed([] { QCoreApplication::quit(); });
 
     if (forms.isRegistered(QStringLiteral("frmSplash")))

@@ -27,6 +27,9 @@ public:
     const QString &formName() const { return m_name; }
 
     virtual void Form_Load() {}
+    // Runs while the registry closes the window, after its timers are off;
+    // the window is already out of the registry, so it may show others.
+    virtual void Form_Unload() {}
 
     // The client area: every control of the window lives on it. A menu bar,
     // once asked for, sits above it, outside the client area.

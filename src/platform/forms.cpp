@@ -94,6 +94,7 @@ void Forms::close(const QString &name)
     // Its timers die with it at once: a tick must never reach a closed window.
     for (Timer *timer : form->findChildren<Timer *>())
         timer->setEnabled(false);
+    form->Form_Unload();
     form->m_closing = true;
     form->hide();
     if (form->m_modalLoop)

@@ -1,0 +1,4 @@
+#pragma once
+
+// Makes the butterfly game's windows known to the window registry.
+void registerButterflyForms();
