@@ -7,6 +7,8 @@
 
 #include <QtCore/QString>
 
+#include <gtest/gtest.h>
+
 #include <functional>
 #include <ostream>
 
@@ -15,9 +17,8 @@ inline void PrintTo(const QString &text, std::ostream *out)
     *out << '"' << text.toStdString() << '"';
 }
 
-// What the butterfly game's tests share: the records at zero and a generator
-// whose reseeds read a clock that stands still (so a seed fixes every draw)
-// and are counted.
+// The records at zero and a generator whose reseeds read a clock that stands
+// still, so that a seed fixes every draw; the reseeds are counted.
 namespace butterfly_testing {
 
 struct Reseeds
@@ -38,14 +39,13 @@ inline void resetGlobals(quint64 seed = 1)
     modVar = PlayState {};
     Mdlmodul = MemoryState {};
     reseeds() = Reseeds {};
-    auto &random = platform::Random::instance();
-    random.setClockSource([] {
+    platform::Random::instance().setClockSource([] {
         ++reseeds().count;
         if (reseeds().watcher)
             reseeds().watcher();
         return quint64(0);
     });
-    random.seed(seed);
+    platform::Random::instance().seed(seed);
 }
 
 inline void restoreRandomClock()
@@ -59,12 +59,19 @@ inline void feed(float value, int times = 1)
         platform::Random::instance().feed({value});
 }
 
-// The draw that gives floor(largest * r) + 1 = value.
-inline float operandDraw(int value, int largest)
+// The draws of a game screen's task: the operation, then the operands.
+inline void feedTask(int largestOperand, char operation, std::initializer_list<int> operands)
 {
-    return (value - 0.5f) / largest;
+    feed(operation == '+' ? 0.25f : 0.75f);
+    for (int operand : operands)
+        feed((operand - 0.5f) / largestOperand);
 }
-inline constexpr float plusDraw = 0.25f;
-inline constexpr float minusDraw = 0.75f;
+
+class ButterflyTest : public ::testing::Test
+{
+protected:
+    void SetUp() override { resetGlobals(); }
+    void TearDown() override { restoreRandomClock(); }
+};
 
 } // namespace butterfly_testing

@@ -3,19 +3,12 @@
 
 #include <QtCore/QRegularExpression>
 
-#include <gtest/gtest.h>
-
 using namespace butterfly;
 using namespace butterfly_testing;
 
 namespace {
 
-class RoundTest : public ::testing::Test
-{
-protected:
-    void SetUp() override { resetGlobals(); }
-    void TearDown() override { restoreRandomClock(); }
-};
+using RoundTest = ButterflyTest;
 
 TEST_F(RoundTest, TasksStayInTheirLevelsRangesOverManySeeds)
 {
@@ -28,169 +21,126 @@ TEST_F(RoundTest, TasksStayInTheirLevelsRangesOverManySeeds)
             task.Ergebnis = 7;
             const QString text = drawTask(level, task);
             const auto match = form.match(text);
-            ASSERT_TRUE(match.hasMatch()) << text.toStdString();
+            const double a = task.Operand1, b = task.Operand2;
             const bool plus = task.Rechenart == 1;
             pluses += plus;
-            ASSERT_EQ(match.captured(1).toDouble(), task.Operand1);
-            ASSERT_EQ(match.captured(2), plus ? u"+" : u"-");
-            ASSERT_EQ(match.captured(3).toDouble(), task.Operand2);
+            ASSERT_TRUE(match.hasMatch() && match.captured(1).toDouble() == a && match.captured(3).toDouble() == b
+                        && match.captured(2) == (plus ? u"+" : u"-"))
+                << text.toStdString();
             ASSERT_EQ(task.Ergebnis, 0) << "the counting help works the result out itself";
-            ASSERT_TRUE(task.Operand1 >= 1 && task.Operand1 <= level.largestOperand) << text.toStdString();
-            ASSERT_TRUE(task.Operand2 >= 1 && task.Operand2 <= level.largestOperand) << text.toStdString();
-            if (plus)
-                ASSERT_LE(task.Operand1 + task.Operand2, level.largestSum) << text.toStdString();
-            else
-                ASSERT_GE(task.Operand1 - task.Operand2, 1) << text.toStdString();
+            ASSERT_TRUE(a >= 1 && b >= 1 && a <= level.largestOperand && b <= level.largestOperand
+                        && (plus ? a + b <= level.largestSum : a - b >= 1))
+                << text.toStdString();
         }
         EXPECT_NEAR(pluses, 1500, 150) << "plus and minus are equally likely";
     }
 }
 
-// Rows of fed draws: the operation, then the operands as drawn.
-struct DrawRow
-{
-    const char *name;
-    const Level *level;
-    bool plus;
-    std::vector<int> operands;
-    const char *text;
-};
-
 TEST_F(RoundTest, PlusKeepsItsFirstOperandAndMinusRedrawsBothUntilTheResultIsPositive)
 {
-    const DrawRow rows[] = {
-        {"easy 9 forces 1", &Leicht, true, {9, 5, 2, 1}, "9+1 =  ? "},
-        {"hard 19 forces 1", &Schwer, true, {19, 19, 7, 1}, "19+1 =  ? "},
-        {"a sum of exactly 10 fits", &Leicht, true, {4, 6}, "4+6 =  ? "},
-        {"minus redraws a negative and a zero result", &Leicht, false, {3, 5, 4, 4, 6, 2}, "6-2 =  ? "},
-        {"a result of 1 is taken", &Schwer, false, {19, 18}, "19-18 =  ? "},
+    const struct
+    {
+        const Level &level;
+        char operation;
+        std::initializer_list<int> operands; // as drawn, one after the other
+        const char *text;
+    } rows[] = {
+        {Leicht, '+', {9, 5, 2, 1}, "9+1 =  ? "},
+        {Schwer, '+', {19, 19, 7, 1}, "19+1 =  ? "},
+        {Leicht, '+', {4, 6}, "4+6 =  ? "},
+        {Leicht, '-', {3, 5, 4, 4, 6, 2}, "6-2 =  ? "},
+        {Schwer, '-', {19, 18}, "19-18 =  ? "},
     };
-    for (const DrawRow &row : rows) {
-        feed(row.plus ? plusDraw : minusDraw);
-        for (int operand : row.operands)
-            feed(operandDraw(operand, row.level->largestOperand));
-        // Draws the rule must not take: one more would give 1 - 1 or 1 + 1.
-        feed(operandDraw(1, row.level->largestOperand), 2);
+    for (const auto &row : rows) {
+        feedTask(row.level.largestOperand, row.operation, row.operands);
+        feed(0.0f, 2); // draws the rule must not take: 1 - 1 or one more 1
         TaskState task;
-        EXPECT_EQ(drawTask(*row.level, task), QLatin1String(row.text)) << row.name;
+        EXPECT_EQ(drawTask(row.level, task), QLatin1String(row.text));
         platform::Random::instance().seed(1);
     }
 }
 
-TEST_F(RoundTest, TheOperationAndTheOperandsAreDrawnEachAfterAReseed)
+TEST_F(RoundTest, TheOperationAndTheOperandsAreEachDrawnAfterAReseed)
 {
     TaskState task;
     task.Operand1 = 5;
     task.Rechenart = 2;
-    QStringList seen;
-    reseeds().watcher = [&] {
-        seen << QStringLiteral("%1 %2 %3").arg(task.Rechenart).arg(task.Operand1).arg(task.Operand2);
-    };
-    feed(plusDraw);
-    feed(operandDraw(3, 9), 2);
+    QStringList seen; // the task at each reseed
+    reseeds().watcher = [&] { seen << QStringLiteral("%1 %2 %3").arg(task.Rechenart).arg(task.Operand1).arg(task.Operand2); };
+    feedTask(9, '+', {3, 3});
     drawTask(Leicht, task);
     EXPECT_EQ(seen, QStringList({QStringLiteral("2 5 0"), QStringLiteral("1 0 0")}));
 }
 
-// Basket slots and flying butterflies as the pupil sees them: # shown.
-QString basketRow(const CatchRound &round)
+// The flying butterflies and the basket slots as the pupil sees them.
+QString picture(const CatchRound &round)
 {
-    QString row;
-    for (int j = 0; j < round.level().butterflies; ++j)
-        row += round.isSlotShown(j) ? u'#' : u'.';
-    return row;
-}
-
-QString flyingRow(const CatchRound &round)
-{
-    QString row;
-    for (int k = 0; k < round.flight().count(); ++k)
-        row += round.flight()[k].Visible ? u'#' : u'.';
-    return row;
+    QString flying, baskets;
+    for (int k = 0; k < round.level().butterflies; ++k) {
+        flying += round.flight()[k].Visible ? u'#' : u'.';
+        baskets += round.isSlotShown(k) ? u'#' : u'.';
+    }
+    return flying + u' ' + baskets;
 }
 
 TEST_F(RoundTest, ACatchFillsTheNextSlotAndAReleaseEmptiesTheHighestAndFreesTheLowestCaught)
 {
     TaskState task;
     CatchRound round(Leicht, task);
+    feedTask(9, '-', {6, 3});
     round.open();
-    for (int k : {7, 2, 5})
+    for (int k : {7, 2, 5, 0})
         EXPECT_TRUE(round.catchButterfly(k));
-    EXPECT_EQ(flyingRow(round), QStringLiteral("##.##.#.##"));
-    EXPECT_EQ(basketRow(round), QStringLiteral("###......."));
+    EXPECT_EQ(picture(round), QStringLiteral(".#.##.#.## ####......"));
+    EXPECT_FALSE(round.isRight()) << "one more than 6-3";
     EXPECT_FALSE(round.catchButterfly(2)) << "a caught butterfly cannot be caught again";
-    EXPECT_FALSE(round.release(3)) << "an empty slot lets nothing go";
+    EXPECT_FALSE(round.release(4)) << "an empty slot lets nothing go";
 
-    const Butterfly caught = round.flight()[2];
+    const Butterfly caught = round.flight()[0];
     round.flight().tick();
-    const Butterfly unseen = round.flight()[2];
-    EXPECT_NE(std::make_pair(unseen.Left, unseen.Top), std::make_pair(caught.Left, caught.Top))
-        << "a caught butterfly flies on unseen";
+    const Butterfly unseen = round.flight()[0];
+    EXPECT_NE(std::make_pair(unseen.Left, unseen.Top), std::make_pair(caught.Left, caught.Top)) << "it flies on unseen";
     EXPECT_TRUE(round.release(0));
-    EXPECT_EQ(round.gefangen(), 2);
-    EXPECT_EQ(basketRow(round), QStringLiteral("##........"));
-    EXPECT_EQ(flyingRow(round), QStringLiteral("#####.#.##"));
-    EXPECT_EQ(round.flight()[2].Left, unseen.Left) << "it comes back where its flight has taken it";
-    EXPECT_TRUE(round.release(1));
-    EXPECT_EQ(flyingRow(round), QStringLiteral("#######.##"));
-    EXPECT_EQ(basketRow(round), QStringLiteral("#........."));
+    EXPECT_EQ(picture(round), QStringLiteral("##.##.#.## ###......."));
+    EXPECT_EQ(round.flight()[0].Left, unseen.Left) << "it comes back where its flight has taken it";
+    EXPECT_TRUE(round.isRight());
+    EXPECT_TRUE(round.release(2));
+    EXPECT_EQ(picture(round), QStringLiteral("#####.#.## ##........"));
+    EXPECT_FALSE(round.isRight());
 }
 
-TEST_F(RoundTest, FertigIsRightOnlyWithAsManyCaughtAsTheResult)
+TEST_F(RoundTest, ATaskOfTwentyNeedsEveryButterflyAndNothingCaughtIsAlwaysAMiss)
 {
     TaskState task;
     CatchRound round(Schwer, task);
-    feed(plusDraw);
-    feed(operandDraw(19, 19));
-    feed(operandDraw(1, 19));
+    feedTask(19, '+', {19, 1});
     round.open();
-    ASSERT_EQ(round.loesung(), 20);
-    EXPECT_FALSE(round.isRight()) << "nothing caught is always a miss";
-    for (int k = 0; k < 19; ++k)
-        round.catchButterfly(k);
     EXPECT_FALSE(round.isRight());
-    round.catchButterfly(19);
+    for (int k = 0; k < 20; ++k)
+        round.catchButterfly(k);
     EXPECT_TRUE(round.isRight());
-    EXPECT_EQ(flyingRow(round), QStringLiteral("...................."));
-    EXPECT_EQ(basketRow(round), QStringLiteral("####################"));
-
-    feed(minusDraw);
-    feed(operandDraw(7, 9));
-    feed(operandDraw(3, 9));
-    CatchRound easy(Leicht, task);
-    easy.open();
-    for (int k = 0; k < 5; ++k)
-        easy.catchButterfly(k);
-    EXPECT_FALSE(easy.isRight()) << "one more than 7-3";
-    easy.release(4);
-    EXPECT_TRUE(easy.isRight());
+    EXPECT_EQ(picture(round), QStringLiteral(".................... ####################"));
 }
 
 TEST_F(RoundTest, TheNextTaskRunsTheWholeOpeningAgainUntilItsTextDiffers)
 {
     TaskState task;
     CatchRound round(Leicht, task);
-    const auto feedOpening = [](int a, int b, float flightDraw) {
-        feed(plusDraw);
-        feed(operandDraw(a, 9));
-        feed(operandDraw(b, 9));
-        feed(flightDraw, 40);
-    };
-    feedOpening(3, 4, 0);
+    feedTask(9, '+', {3, 4});
     round.open();
     round.catchButterfly(0);
     round.catchButterfly(1);
     reseeds().count = 0;
-
-    feedOpening(3, 4, 0);
-    feedOpening(3, 5, 0.5f);
+    feedTask(9, '+', {3, 4});
+    feed(0.0f, 40); // the flight's draws
+    feedTask(9, '+', {3, 5});
+    feed(0.5f, 40);
     round.nextTask();
     EXPECT_EQ(round.task(), QStringLiteral("3+5 =  ? "));
     EXPECT_EQ(reseeds().count, 6) << "two openings of three reseeds each";
-    EXPECT_EQ(round.flight()[9].Left, 11235 * 0.5f) << "the flight was set up again for the new task";
+    EXPECT_EQ(round.flight()[9].Left, 11235 * 0.5f) << "the flight set up again for the new task";
     EXPECT_EQ(round.gefangen(), 0);
-    EXPECT_EQ(flyingRow(round), QStringLiteral("##########"));
-    EXPECT_EQ(basketRow(round), QStringLiteral(".........."));
+    EXPECT_EQ(picture(round), QStringLiteral("########## .........."));
 
     for (quint64 seed = 1; seed <= 500; ++seed) {
         platform::Random::instance().seed(seed);
