@@ -158,6 +158,8 @@ TEST_F(ButterflyGame, APupilPlaysTheEasyGameToASavedResult)
     frmstartschmetterling *start = signIn(QStringLiteral("Lena"));
     EXPECT_EQ(modVar.SpielerPunkte, 0) << "a new game";
     EXPECT_EQ(std::make_tuple(Variablen.Operand1, Variablen.Rechenart, Variablen.Gesucht), std::make_tuple(0.0, 1, 2));
+    for (int k = 0; k < 5; ++k)
+        EXPECT_GE(start->flight()[k].SchrittY, 0) << "the start screen's butterflies never start upward";
     QString standing = positions(start->flight());
     advanceClock(199);
     EXPECT_EQ(positions(start->flight()), standing) << "the start screen's flight ticks every 200 ms";
@@ -173,6 +175,7 @@ TEST_F(ButterflyGame, APupilPlaysTheEasyGameToASavedResult)
         EXPECT_EQ(positions(game->round().flight()), flying);
         advanceClock(1);
         EXPECT_NE(positions(game->round().flight()), flying) << "the game screen's flight ticks every 100 ms";
+        advanceClock(400);
         EXPECT_EQ(positions(start->flight()), standing) << "the start screen's butterflies stand still";
 
         EXPECT_EQ(game->lblaufgabe->text(), QStringLiteral("7-3 =  ? "));
