@@ -116,8 +116,8 @@ frmMemory::frmMemory()
 
         pctBild[i] = new platform::ImageBox(client());
         pctBild[i]->setObjectName(indexed("pctBild", i));
+        pctBild[i]->setAlignment(Qt::AlignCenter);
         pctBild[i]->setSingleBorder(true);
-        pctBild[i]->setStretch(true);
         connect(pctBild[i], &platform::ImageBox::clicked, this, [this, i] { pctBild_Click(i); });
     }
 
@@ -167,9 +167,10 @@ void frmMemory::Form_Load()
 
 void frmMemory::layOutCards()
 {
-    // Read once for every card, the card back is one picture shared by all.
-    const QRect first = memory::cardRect(0);
-    const QPixmap back = platform::pictureFromProgramFolder(QStringLiteral("sonne2.jpg"), pixels(first));
+    // Read once for every card, the card back is one picture shared by all,
+    // made to fit inside the card's frame so that no card scales it again.
+    const QSize inside = pixels(memory::cardRect(0)) - QSize(2, 2);
+    const QPixmap back = platform::pictureFromProgramFolder(QStringLiteral("sonne2.jpg"), inside);
     for (int i = 0; i < memory::slotCount; ++i) {
         const QRect card = memory::cardRect(i);
         place(pctBild[i], card);
@@ -202,12 +203,14 @@ void frmMemory::render()
         const Face face = picture.faces[i];
         pctBild[i]->setVisible(face == Face::Down);
         lblZahl[i]->setVisible(face != Face::Down);
+        // White on the party's colour, as in the found-pair displays: black
+        // digits on dark blue are hard to read for a young pupil.
         switch (face) {
         case Face::PairedRed:
-            platform::setForeBack(lblZahl[i], Qt::black, platform::vbColor(red));
+            platform::setForeBack(lblZahl[i], Qt::white, platform::vbColor(red));
             break;
         case Face::PairedBlue:
-            platform::setForeBack(lblZahl[i], Qt::black, platform::vbColor(darkBlue));
+            platform::setForeBack(lblZahl[i], Qt::white, platform::vbColor(darkBlue));
             break;
         case Face::Down:
         case Face::Up:
