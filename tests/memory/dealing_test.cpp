@@ -10,49 +10,29 @@ namespace {
 
 using Dealing = MemoryTest;
 
-struct ModeCase
+// Against the computer always 24 cards and two parties, the level by the
+// difficulty; otherwise easy is 16 cards at level 1, hard 24 at level 2.
+TEST_F(Dealing, TheChoicesGiveCardCountLevelAndPlayerCount)
 {
-    const char *name;
-    Mode mode;
-    quint8 schwierigkeit;
-    int cards;
-    int stufe;
-    int players;
-};
-
-class BoardSizes : public MemoryTest, public ::testing::WithParamInterface<ModeCase>
-{
-};
-
-// Against the computer the board always has 24 cards and two parties; the
-// level follows the difficulty. Alone or two: easy 16 cards, hard 24.
-TEST_P(BoardSizes, TheChoicesGiveCardCountLevelAndPlayerCount)
-{
-    const ModeCase &c = GetParam();
-    prepareGame(c.mode, c.schwierigkeit);
-    memory::chooseBoardSize();
-    EXPECT_EQ(Mdlmodul.AnzahlKarten, c.cards);
-    EXPECT_EQ(Mdlmodul.AnzahlPaare, c.cards / 2);
-    EXPECT_EQ(Mdlmodul.Stufe, c.stufe);
-    EXPECT_EQ(Mdlmodul.AnzahlSpieler, c.players);
+    struct Row { Mode mode; quint8 schwierigkeit; QString expected; };
+    for (const Row &row : {Row {Mode::Alone, 0, "16 1 1"}, Row {Mode::Alone, 1, "24 2 1"},
+                           Row {Mode::TwoPlayers, 0, "16 1 2"}, Row {Mode::TwoPlayers, 1, "24 2 2"},
+                           Row {Mode::AgainstComputer, 0, "24 1 2"}, Row {Mode::AgainstComputer, 1, "24 2 2"}}) {
+        prepareGame(row.mode, row.schwierigkeit);
+        memory::chooseBoardSize();
+        EXPECT_EQ(QStringLiteral("%1 %2 %3").arg(Mdlmodul.AnzahlKarten).arg(Mdlmodul.Stufe).arg(Mdlmodul.AnzahlSpieler),
+                  row.expected);
+        EXPECT_EQ(Mdlmodul.AnzahlPaare * 2, Mdlmodul.AnzahlKarten);
+    }
 }
 
-INSTANTIATE_TEST_SUITE_P(Modes, BoardSizes,
-                         ::testing::Values(ModeCase {"AloneEasy", Mode::Alone, 0, 16, 1, 1},
-                                           ModeCase {"AloneHard", Mode::Alone, 1, 24, 2, 1},
-                                           ModeCase {"TwoEasy", Mode::TwoPlayers, 0, 16, 1, 2},
-                                           ModeCase {"TwoHard", Mode::TwoPlayers, 1, 24, 2, 2},
-                                           ModeCase {"ComputerEasy", Mode::AgainstComputer, 0, 24, 1, 2},
-                                           ModeCase {"ComputerHard", Mode::AgainstComputer, 1, 24, 2, 2}),
-                         [](const auto &row) { return std::string(row.param.name); });
-
-// Every card must have a partner that makes N, or the last pair can never
-// be found; and every number 1..N-1 and every N of the level must occur.
-TEST_F(Dealing, OverManySeedsEveryCardHasAPartnerAndEveryNumberOfTheLevelOccurs)
+// Every card needs a partner that makes N, or the last pair can never be
+// found; every N of the level and every number 1..N-1 must come up.
+TEST_F(Dealing, OverManySeedsEveryCardHasAPartnerAndEveryNumberOfTheLevelComesUp)
 {
     for (const quint8 schwierigkeit : {0, 1}) {
         std::set<int> targets;
-        std::set<int> numbersSeen;
+        std::set<std::pair<int, int>> dealt;
         for (quint64 seed = 1; seed <= 400; ++seed) {
             platform::Random::instance().seed(seed);
             prepareGame(Mode::Alone, schwierigkeit);
@@ -62,43 +42,33 @@ TEST_F(Dealing, OverManySeedsEveryCardHasAPartnerAndEveryNumberOfTheLevelOccurs)
             const auto numbers = memory::dealCards(n);
             std::map<int, int> counts;
             for (int slot = 0; slot < memory::slotCount; ++slot) {
-                if (slot >= Mdlmodul.AnzahlKarten) {
-                    EXPECT_EQ(numbers[slot], 0) << "idle slot " << slot;
-                    continue;
-                }
-                ASSERT_GE(numbers[slot], 1) << "seed " << seed << " slot " << slot;
-                ASSERT_LE(numbers[slot], n - 1) << "seed " << seed << " slot " << slot;
+                const bool used = slot < Mdlmodul.AnzahlKarten;
+                ASSERT_TRUE(used ? numbers[slot] >= 1 && numbers[slot] < n : numbers[slot] == 0)
+                    << "seed " << seed << " slot " << slot << ": " << numbers[slot];
                 ++counts[numbers[slot]];
-                numbersSeen.insert(numbers[slot] + 100 * n);
+                dealt.insert({n, numbers[slot]});
             }
-            for (const auto &[number, count] : counts) {
-                if (2 * number == n)
-                    EXPECT_EQ(count % 2, 0) << "seed " << seed << ": " << number << " has no partner";
-                else
-                    EXPECT_EQ(count, counts[n - number]) << "seed " << seed << ": " << number;
-            }
+            for (const auto &[number, count] : counts)
+                ASSERT_TRUE(number == 0 || (2 * number == n ? count % 2 == 0 : count == counts[n - number]))
+                    << "seed " << seed << ": " << number << " lacks a partner";
         }
-        const std::set<int> expected = schwierigkeit == 0 ? std::set<int> {5, 6, 7, 8, 9}
-                                                          : std::set<int> {11, 12, 13, 14, 15, 16, 17, 18, 19};
-        EXPECT_EQ(targets, expected);
+        EXPECT_EQ(targets.size(), schwierigkeit == 0 ? 5u : 9u);
+        EXPECT_EQ(*targets.begin(), schwierigkeit == 0 ? 5 : 11);
         for (const int n : targets)
             for (int number = 1; number < n; ++number)
-                EXPECT_TRUE(numbersSeen.count(number + 100 * n)) << number << " never dealt for N " << n;
+                EXPECT_TRUE(dealt.count({n, number})) << number << " never dealt for N " << n;
     }
 }
 
-// Slot 0 takes the first number drawn; a partner draw that hits a dealt slot
-// is drawn again, and the pointer to the first free slot skips partners.
+// Slot 0 takes the first number; a partner draw that hits a dealt slot is
+// drawn again, and the next pair starts at the first slot still free.
 TEST_F(Dealing, SlotZeroComesFirstAndAPartnerIsDrawnAgainWhileItsSlotIsDealt)
 {
     prepareGame(Mode::Alone, 0);
     memory::chooseBoardSize();
     auto &random = platform::Random::instance();
-    // Pair 1: slot 0 takes 2, its partner is slot 1.
     random.feed({drawFor(2, 1, 6), drawFor(1, 1, 15)});
-    // Pair 2: slot 2 takes 4; the partner draws hit slots 1 and 2, then 5.
     random.feed({drawFor(4, 1, 6), drawFor(1, 1, 15), drawFor(2, 1, 15), drawFor(5, 1, 15)});
-    // Pairs 3..8: the first free slots 3, 4, 7, 9, 11, 13 take 3, partners 4.
     for (const int partner : {6, 8, 10, 12, 14, 15})
         random.feed({drawFor(3, 1, 6), drawFor(partner, 1, 15)});
     memory::BoardPicture dealt;
@@ -106,33 +76,30 @@ TEST_F(Dealing, SlotZeroComesFirstAndAPartnerIsDrawnAgainWhileItsSlotIsDealt)
     EXPECT_EQ(cards(dealt), QStringLiteral("2D 5D 4D 3D | 3D 3D 4D 3D | 4D 3D 4D 3D | 4D 3D 4D 4D"));
 }
 
-// The target sum is drawn after one reseed and the cards after another, with
-// none in between and none while dealing.
+// One reseed for the target sum, one before the deal, none while dealing.
 TEST_F(Dealing, TheSetUpReseedsOnceForTheTargetAndOnceForTheDeal)
 {
     int reseeds = 0;
     platform::Random::instance().setClockSource([&reseeds] { return quint64(++reseeds); });
     prepareGame(Mode::TwoPlayers, 1);
-    TimedBoard board;
-    board.load();
+    TimedBoard table;
+    table.load();
     EXPECT_EQ(reseeds, 2);
 }
 
-// A 16-card game leaves slots 16..23 and their pair labels out of sight.
 TEST_F(Dealing, ASixteenCardGameLeavesTheLastEightSlotsOutOfSight)
 {
     prepareGame(Mode::Alone, 0);
     memory::chooseBoardSize();
     EXPECT_EQ(memory::cardRect(15), QRect(500 + 3 * 850, 500 + 3 * 1100, 750, 1000));
-    for (int slot = 16; slot < memory::slotCount; ++slot) {
-        EXPECT_GE(memory::cardRect(slot).left(), 100000) << slot;
-        EXPECT_GE(memory::foundPairRect(memory::player1, slot).left(), 100000) << slot;
-        EXPECT_GE(memory::foundPairRect(memory::player2, slot).left(), 100000) << slot;
-    }
+    for (int slot = 16; slot < memory::slotCount; ++slot)
+        EXPECT_GE(std::min({memory::cardRect(slot).left(), memory::foundPairRect(0, slot).left(),
+                            memory::foundPairRect(1, slot).left()}),
+                  100000);
     prepareGame(Mode::Alone, 1);
     memory::chooseBoardSize();
     EXPECT_EQ(memory::cardRect(23), QRect(500 + 5 * 850, 500 + 3 * 1100, 750, 1000));
-    EXPECT_EQ(memory::foundPairRect(memory::player2, 23), QRect(7000 + 5 * 850, 6000 + 200, 750, 1000));
+    EXPECT_EQ(memory::foundPairRect(1, 23), QRect(7000 + 5 * 850, 6000 + 200, 750, 1000));
 }
 
 } // namespace

@@ -1,7 +1,6 @@
 #pragma once
 
 #include "memory/board.h"
-#include "platform/clock.h"
 #include "platform/random.h"
 #include "platform/timer.h"
 #include "state/mdlmodul.h"
@@ -14,49 +13,41 @@
 #include <gtest/gtest.h>
 
 #include <ostream>
-#include <vector>
 
 inline void PrintTo(const QString &text, std::ostream *out)
 {
     *out << '"' << text.toStdString() << '"';
 }
 
-// What the memory tests share: a memory-game state prepared as the choice
-// windows and the player page leave it, a board dealt as the test wants it,
-// and the board written as text.
+// What the memory tests share: the memory-game state as the choice windows
+// will leave it, a board dealt as the test wants it, the board as text.
 namespace memory_testing {
 
 enum class Mode { Alone, TwoPlayers, AgainstComputer };
 
-inline const QStringList &animalFiles()
-{
-    static const QStringList files = {
-        QStringLiteral("Fliege.wmf"), QStringLiteral("Hund.wmf"),    QStringLiteral("Marsi.wmf"),
-        QStringLiteral("Käguruh.wmf"), QStringLiteral("Muschel.wmf"), QStringLiteral("Ameise.wmf"),
-        QStringLiteral("Bigfoot.wmf"), QStringLiteral("Robbe.wmf"),   QStringLiteral("Brachio.wmf"),
-        QStringLiteral("Pferd.wmf")};
-    return files;
-}
+inline const QStringList animalFiles = {
+    QStringLiteral("Fliege.wmf"), QStringLiteral("Hund.wmf"),    QStringLiteral("Marsi.wmf"),
+    QStringLiteral("Käguruh.wmf"), QStringLiteral("Muschel.wmf"), QStringLiteral("Ameise.wmf"),
+    QStringLiteral("Bigfoot.wmf"), QStringLiteral("Robbe.wmf"),   QStringLiteral("Brachio.wmf"),
+    QStringLiteral("Pferd.wmf")};
 
-// The memory-game state as the choice windows and the player page leave it
-// for the board: the mode, the difficulty (0 easy, 1 hard), the names and
-// the animals picked (0..4), the ten animal files; the main window's game.
+// The choices (difficulty 0 easy, 1 hard), names and animals (0..4) as the
+// choice windows and the player page leave them; the main window's game.
 inline void prepareGame(Mode mode, quint8 schwierigkeit, const QString &name1 = {}, const QString &name2 = {},
-                        quint8 icon1 = 0, quint8 icon2 = 1)
+                        quint8 icon1 = 3, quint8 icon2 = 1)
 {
     modVar.SpielName = QStringLiteral("Memory");
     modVar.SpielNummer = QStringLiteral("3");
-    MemoryState &m = Mdlmodul;
     // Against the computer the player-count window leaves 1; the board makes it 2.
-    m.AnzahlSpieler = mode == Mode::TwoPlayers ? 2 : 1;
-    m.GegenCompi = mode == Mode::AgainstComputer ? QStringLiteral("ja") : QStringLiteral("nein");
-    m.Schwierigkeit = schwierigkeit;
-    m.NameSpieler1 = name1;
-    m.NameSpieler2 = name2;
-    m.IconSpieler1 = icon1;
-    m.IconSpieler2 = icon2;
-    for (int i = 0; i < animalFiles().size(); ++i)
-        m.IconDateien[i + 1] = animalFiles()[i];
+    Mdlmodul.AnzahlSpieler = mode == Mode::TwoPlayers ? 2 : 1;
+    Mdlmodul.GegenCompi = QLatin1String(mode == Mode::AgainstComputer ? "ja" : "nein");
+    Mdlmodul.Schwierigkeit = schwierigkeit;
+    Mdlmodul.NameSpieler1 = name1;
+    Mdlmodul.NameSpieler2 = name2;
+    Mdlmodul.IconSpieler1 = icon1;
+    Mdlmodul.IconSpieler2 = icon2;
+    for (int i = 0; i < animalFiles.size(); ++i)
+        Mdlmodul.IconDateien[i + 1] = animalFiles[i];
 }
 
 // The value r that makes Int((hi - lo + 1) * r + lo) give value.
@@ -65,102 +56,70 @@ inline float drawFor(int value, int lo, int hi)
     return static_cast<float>((value - lo + 0.5) / (hi - lo + 1));
 }
 
-// Feeds the draws of the set-up so that it deals the board written as its
-// numbers in slot order ("1 6 2 5 ..."): the target sum, then for each pair
-// the first free slot's number and the slot of its partner, taken as the
-// next free slot holding target minus that number.
-inline void feedBoard(int targetSum, const QString &numbers)
+// Feeds the set-up's draws so that it deals the numbers given in slot order
+// ("1 6 2 5 ..."): the target, then for each first free slot its number and
+// as partner the next free slot holding the target minus that number.
+inline void feedBoard(int target, const QString &numbers)
 {
-    const QStringList wanted = numbers.split(u' ', Qt::SkipEmptyParts);
-    const int count = static_cast<int>(wanted.size());
-    const bool easy = targetSum < 10;
-    std::vector<float> draws = {easy ? drawFor(targetSum, 5, 9) : drawFor(targetSum, 11, 19)};
+    const QStringList cells = numbers.split(u' ', Qt::SkipEmptyParts);
+    const int count = static_cast<int>(cells.size());
+    auto &random = platform::Random::instance();
+    random.feed({target < 10 ? drawFor(target, 5, 9) : drawFor(target, 11, 19)});
     std::vector<bool> dealt(count, false);
-    int first = 0;
-    for (int pair = 0; pair < count / 2; ++pair) {
-        while (dealt[first])
-            ++first;
-        const int a = wanted[first].toInt();
-        dealt[first] = true;
-        draws.push_back(drawFor(a, 1, targetSum - 1));
+    for (int first = 0; first < count; ++first) {
+        if (dealt[first])
+            continue;
         int partner = first + 1;
-        while (partner < count && (dealt[partner] || wanted[partner].toInt() != targetSum - a))
+        while (partner < count && (dealt[partner] || cells[partner].toInt() + cells[first].toInt() != target))
             ++partner;
-        if (partner == count) {
-            ADD_FAILURE() << "no partner for slot " << first << " in " << numbers.toStdString();
-            return;
-        }
-        dealt[partner] = true;
-        draws.push_back(drawFor(partner, 1, count - 1));
+        ASSERT_LT(partner, count) << "no partner for slot " << first;
+        dealt[first] = dealt[partner] = true;
+        random.feed({drawFor(cells[first].toInt(), 1, target - 1), drawFor(partner, 1, count - 1)});
     }
-    for (const float r : draws)
-        platform::Random::instance().feed({r});
 }
 
 // The cards in slot order, a column of four between bars: number and D
-// (down), U (up), R (paired in red, player 1) or B (paired in blue,
-// player 2): "1D 6U 2D 5D | 3R 4R ...".
+// (down), U (up), R (paired in red: player 1) or B (paired in blue).
 inline QString cards(const memory::BoardPicture &picture)
 {
-    QStringList columns;
-    for (int column = 0; column < Mdlmodul.AnzahlKarten / 4; ++column) {
-        QStringList cells;
-        for (int slot = column * 4; slot < column * 4 + 4; ++slot) {
-            static const char marks[] = {'D', 'U', 'R', 'B'};
-            cells << QString::number(picture.numbers[slot]) + QLatin1Char(marks[int(picture.faces[slot])]);
-        }
-        columns << cells.join(u' ');
+    QString text;
+    for (int slot = 0; slot < Mdlmodul.AnzahlKarten; ++slot) {
+        text += QString::number(picture.numbers[slot]) + QLatin1Char("DURB"[int(picture.faces[slot])]);
+        text += slot % 4 == 3 ? QStringLiteral(" | ") : QStringLiteral(" ");
     }
-    return columns.join(QStringLiteral(" | "));
+    return text.chopped(3);
 }
 
-// A party's found-pair display as its numbers two by two: "3+4 2+5".
-inline QString found(const memory::BoardPicture &picture, int party)
+// What else the board shows: the smiley on top, the animal shown, the turn
+// and pair messages, and each party's found pairs: "sad / animal 1 /
+// Du bist dran, Spieler 2 /  / 1+6 / 2+5".
+inline QString status(const memory::BoardPicture &picture)
 {
-    QStringList pairs;
-    for (int label = 0; label + 1 < memory::slotCount && picture.found[party][label] != 0; label += 2)
-        pairs << QStringLiteral("%1+%2").arg(picture.found[party][label]).arg(picture.found[party][label + 1]);
-    return pairs.join(u' ');
-}
-
-// The smileys showing, as the pupil sees them: the laughing one covers the
-// others, the sad one the neutral one. "-" for none.
-inline QString smiley(const memory::BoardPicture &picture)
-{
-    if (picture.smileys[memory::Laughing])
-        return QStringLiteral("laughing");
-    if (picture.smileys[memory::Sad])
-        return QStringLiteral("sad");
-    return picture.smileys[memory::Neutral] ? QStringLiteral("neutral") : QStringLiteral("-");
-}
-
-// The animal shown: the index of the one visible image, -1 for none, -2 for
-// more than one.
-inline int animalShown(const memory::BoardPicture &picture)
-{
-    int shown = -1;
-    for (int i = 0; i < 5; ++i) {
+    const auto &s = picture.smileys;
+    QStringList animals;
+    for (int i = 0; i < 5; ++i)
         if (picture.animals[i])
-            shown = shown == -1 ? i : -2;
-    }
-    return shown;
+            animals << QString::number(i);
+    QStringList found[2];
+    for (int party : {0, 1})
+        for (int label = 0; label < memory::slotCount && picture.found[party][label] != 0; label += 2)
+            found[party] << QStringLiteral("%1+%2").arg(picture.found[party][label]).arg(picture.found[party][label + 1]);
+    return QStringList {QLatin1String(s[0] ? "laughing" : s[1] ? "sad" : s[2] ? "neutral" : "-"),
+                        QStringLiteral("animal ") + animals.join(u','), picture.Lbldran, picture.LblPaar,
+                        found[0].join(u' '), found[1].join(u' ')}
+        .join(QStringLiteral(" / "));
 }
 
-// A board played without a window: its two timers run on the manual clock
-// as the window's would, and the score view is counted.
+// A board played without a window: its timers run on the manual clock as
+// the window's do, and the score view is counted.
 class TimedBoard : public memory::BoardWindow
 {
 public:
     TimedBoard()
     {
         QObject::connect(&tmrTimer, &platform::Timer::tick, [this] { board.coverTick(); });
-        QObject::connect(&tmrcompi, &platform::Timer::tick, [this] {
-            ++computerTicks;
-            board.computerTick();
-        });
+        QObject::connect(&tmrcompi, &platform::Timer::tick, [this] { ++computerTicks, board.computerTick(); });
     }
-
-    // The board's load: the set-up, then the computer's timer runs.
     void load()
     {
         board.setUp();
@@ -184,8 +143,8 @@ public:
     int computerTicks = 0;
 };
 
-// Every record at zero, the manual clock at 0 and a generator whose reseeds
-// read a clock that stands still.
+// Every record at zero, the manual clock at 0, and reseeds that read a
+// clock standing still.
 class MemoryTest : public ::testing::Test
 {
 protected:
