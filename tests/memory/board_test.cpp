@@ -85,17 +85,17 @@ TEST_F(Play, FurtherClicksWhileAMissShowsTurnNothing)
     table.click({2, 2});
     EXPECT_EQ(table.board.turn(), Turn::OneCardUp);
     EXPECT_TRUE(table.board.helpAllowed());
-    table.click({4});
+    table.click({7}); // 2 + 6: more than 7 is a miss too
     EXPECT_FALSE(table.board.helpAllowed());
     table.click({5});
-    EXPECT_EQ(cards().left(22), QStringLiteral("1R 6R 2U 5D | 3U 4D 1D"));
+    EXPECT_EQ(cards(), QStringLiteral("1R 6R 2U 5D | 3D 4D 1D 6U | 2D 5D 3D 4D | 1D 6D 3D 4D"));
     EXPECT_EQ(status().left(7), QStringLiteral("neutral"));
     for (int i = 0; i < 300; ++i)
         table.click({5});
     EXPECT_EQ(Variablen.AufgedeckteKarten, 255);
     EXPECT_EQ(Mdlmodul.FehlversucheSpieler1, 1);
     advanceClock(1000);
-    EXPECT_EQ(cards().left(22), QStringLiteral("1R 6R 2D 5D | 3D 4D 1D"));
+    EXPECT_EQ(cards(), QStringLiteral("1R 6R 2D 5D | 3D 4D 1D 6D | 2D 5D 3D 4D | 1D 6D 3D 4D"));
     table.click({5});
     EXPECT_EQ(cards().left(22), QStringLiteral("1R 6R 2D 5D | 3D 4U 1D"));
 }
