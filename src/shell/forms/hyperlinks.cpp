@@ -13,6 +13,7 @@
 #include <QtCore/QUrl>
 #include <QtWidgets/QApplication>
 #include <QtWidgets/QMessageBox>
+#include <QtWidgets/QPushButton>
 
 namespace {
 
@@ -44,9 +45,11 @@ QMessageBox *showRefusedNavigation(const QString &address)
 {
     auto *box = new QMessageBox(QMessageBox::Warning, platform::programTitle(),
                                 QStringLiteral("Die Adresse %1 konnte nicht geöffnet werden.").arg(address),
-                                QMessageBox::Ok, QApplication::activeModalWidget());
+                                QMessageBox::NoButton, QApplication::activeModalWidget());
     box->setAttribute(Qt::WA_DeleteOnClose);
-    box->button(QMessageBox::Ok)->setText(QStringLiteral("OK"));
+    QPushButton *ok = box->addButton(QStringLiteral("OK"), QMessageBox::AcceptRole);
+    box->setDefaultButton(ok);
+    box->setEscapeButton(ok);
     box->show();
     return box;
 }
