@@ -18,34 +18,24 @@ namespace {
 const QString InfoKey = QStringLiteral("SOFTWARE\\Microsoft\\Shared Tools\\MSINFO");
 const QString LocationKey = QStringLiteral("SOFTWARE\\Microsoft\\Shared Tools Location");
 
-// A registry in memory, installed while it lives.
-class MemoryRegistry : public Registry
+// A registry in memory under HKEY_LOCAL_MACHINE, installed while it lives.
+struct MemoryRegistry : Registry
 {
-public:
     MemoryRegistry() { install(this); }
     ~MemoryRegistry() override { install(nullptr); }
-
-    void set(const QString &key, const QString &name, quint32 type, const QByteArray &bytes)
-    {
-        m_values[{key, name}] = Value {type, bytes};
-    }
     std::optional<Value> value(quint32 root, const QString &key, const QString &name) const override
     {
-        const auto it = m_values.find({key, name});
-        if (root != HKEY_LOCAL_MACHINE || it == m_values.end())
-            return std::nullopt;
-        return it->second;
+        const auto it = values.find({key, name});
+        return root == HKEY_LOCAL_MACHINE && it != values.end() ? std::optional(it->second) : std::nullopt;
     }
-
-private:
-    std::map<std::pair<QString, QString>, Value> m_values;
+    std::map<std::pair<QString, QString>, Value> values;
 };
 
 struct ValueRow
 {
     const char *name;
     quint32 type;
-    QByteArray bytes;
+    QByteArray bytes; // null: no such value
     QString before;
     KeyLookup lookup;
     QString after;
@@ -53,162 +43,117 @@ struct ValueRow
 
 class KeyValue : public ::testing::TestWithParam<ValueRow>
 {
-protected:
-    MemoryRegistry registry;
 };
 
 TEST_P(KeyValue, ReadsTextAndThirtyTwoBitValuesAsTheRoutineDoes)
 {
     const ValueRow &row = GetParam();
-    registry.set(InfoKey, QStringLiteral("PATH"), row.type, row.bytes);
+    MemoryRegistry registry;
+    if (!row.bytes.isNull())
+        registry.values[{InfoKey, QStringLiteral("PATH")}] = {row.type, row.bytes};
+    registry.values[{InfoKey, QStringLiteral("Version")}] = {Registry::REG_SZ, "1"};
     QString value = row.before;
     EXPECT_EQ(GetKeyValue(Registry::HKEY_LOCAL_MACHINE, InfoKey, QStringLiteral("PATH"), value), row.lookup);
     EXPECT_EQ(value, row.after);
 }
 
-const QByteArray Hallo("Hallo");
-const QByteArray HalloZero("Hallo\0", 6);
-
 INSTANTIATE_TEST_SUITE_P(
     Registry, KeyValue,
     ::testing::Values(
-        ValueRow {"TextWithItsZero", Registry::REG_SZ, HalloZero, "", KeyLookup::Found, "Hallo"},
-        ValueRow {"TextWithoutZero", Registry::REG_SZ, Hallo, "", KeyLookup::Found, "Hallo"},
+        ValueRow {"TextWithItsZero", Registry::REG_SZ, QByteArray("Hallo\0", 6), "", KeyLookup::Found, "Hallo"},
+        ValueRow {"TextWithoutZero", Registry::REG_SZ, "Hallo", "", KeyLookup::Found, "Hallo"},
         ValueRow {"OnlyOneZeroDropped", Registry::REG_SZ, QByteArray("ab\0\0", 4), "", KeyLookup::Found,
                   QString::fromLatin1("ab\0", 3)},
         ValueRow {"EmptyText", Registry::REG_SZ, QByteArray(1, '\0'), "alt", KeyLookup::Found, ""},
         ValueRow {"TextInTheCodePage", Registry::REG_SZ, "Gr\xfc\xdf" "e\x80", "", KeyLookup::Found, "Grüße€"},
-        ValueRow {"SizeZeroFails", Registry::REG_SZ, QByteArray(), "alt", KeyLookup::Failed, "alt"},
+        ValueRow {"SizeZeroFails", Registry::REG_SZ, QByteArray(""), "alt", KeyLookup::Failed, "alt"},
         ValueRow {"FullBuffer", Registry::REG_SZ, QByteArray(1024, 'x'), "", KeyLookup::Found, QString(1024, u'x')},
         ValueRow {"LongerThanTheBuffer", Registry::REG_SZ, QByteArray(1025, 'x'), "alt", KeyLookup::Missing, ""},
+        ValueRow {"KeyWithoutTheValue", Registry::REG_SZ, QByteArray(), "alt", KeyLookup::Missing, ""},
         // &H10203: the most significant zero byte goes, a byte below 16 gives one digit.
         ValueRow {"DwordOfThePart", Registry::REG_DWORD, QByteArray("\x03\x02\x01\x00", 4), "", KeyLookup::Found,
                   "&h123"},
-        ValueRow {"DwordAllBytes", Registry::REG_DWORD, QByteArray("\x78\x56\xab\xf2", 4), "", KeyLookup::Found,
-                  "&hF2AB5678"},
-        ValueRow {"DwordAfterTheText", Registry::REG_DWORD, QByteArray("\x0c\x1b", 2), "x", KeyLookup::Found,
-                  "&hx1BC"},
-        ValueRow {"OtherTypeKeepsTheText", 3, QByteArray("\x01\x02", 2), "alt", KeyLookup::Found, "alt"}),
+        ValueRow {"DwordAllBytes", Registry::REG_DWORD, "\x78\x56\xab\xf2", "", KeyLookup::Found, "&hF2AB5678"},
+        ValueRow {"DwordAfterTheText", Registry::REG_DWORD, "\x0c\x1b", "x", KeyLookup::Found, "&hx1BC"},
+        ValueRow {"OtherTypeKeepsTheText", 3, "\x01\x02", "alt", KeyLookup::Found, "alt"}),
     [](const ::testing::TestParamInfo<ValueRow> &row) { return std::string(row.param.name); });
 
-TEST(KeyValueMissing, AMissingKeyOrValueGivesAnEmptyText)
-{
-    MemoryRegistry registry;
-    registry.set(InfoKey, QStringLiteral("Version"), Registry::REG_SZ, Hallo);
-    QString value = QStringLiteral("alt");
-    EXPECT_EQ(GetKeyValue(Registry::HKEY_LOCAL_MACHINE, InfoKey, QStringLiteral("PATH"), value), KeyLookup::Missing);
-    EXPECT_EQ(value, QString());
-    value = QStringLiteral("alt");
-    EXPECT_EQ(GetKeyValue(Registry::HKEY_LOCAL_MACHINE, LocationKey, QStringLiteral("MSINFO"), value),
-              KeyLookup::Missing);
-    EXPECT_EQ(value, QString());
-    EXPECT_EQ(GetKeyValue(0x80000001, InfoKey, QStringLiteral("Version"), value), KeyLookup::Missing);
-}
-
-TEST(KeyValueMissing, ThisPlatformsRegistryHoldsNoKeys)
-{
-    QString value = QStringLiteral("alt");
-    EXPECT_EQ(GetKeyValue(Registry::HKEY_LOCAL_MACHINE, InfoKey, QStringLiteral("PATH"), value), KeyLookup::Missing);
-    EXPECT_EQ(value, QString());
-}
-
-// The launch with fake programs that write their own name into a file when
-// they run; PATH holds only the folder given.
+// Fake programs write their own name into a file when they run; PATH holds
+// only the folder pathDir.
 class Launch : public ::testing::Test
 {
 protected:
     Launch() { qputenv("PATH", QFile::encodeName(pathDir.path())); }
     ~Launch() override { qputenv("PATH", m_path); }
 
-    QString program(const QString &path, const QByteArray &shebang = "#!/bin/sh") const
+    QString fake(const QDir &dir, const QString &name, const QByteArray &shebang = "#!/bin/sh") const
     {
-        QFile file(path);
-        if (file.open(QIODevice::WriteOnly)) {
-            file.write(shebang + "\necho \"$0\" > '" + QFile::encodeName(marker()) + "'\n");
-            file.setPermissions(QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
-        }
-        return path;
+        QFile file(dir.filePath(name));
+        if (file.open(QIODevice::WriteOnly))
+            file.write(shebang + "\necho \"$0\" > '" + QFile::encodeName(work.filePath("started")) + "'\n");
+        file.setPermissions(QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+        return file.fileName();
     }
-    QString onPath(const QString &name) const { return program(QDir(pathDir.path()).filePath(name)); }
-    QString marker() const { return QDir(work.path()).filePath(QStringLiteral("started")); }
-    // The program that ran, waiting a while for it.
-    QString started() const
+    void setKey(const QString &key, const QString &name, const QByteArray &bytes)
     {
-        QDeadlineTimer deadline(5000);
-        while (!deadline.hasExpired()) {
-            QFile file(marker());
+        registry.values[{key, name}] = {Registry::REG_SZ, bytes};
+    }
+    // The program that ran, or "" when none has within waitMs.
+    QString started(int waitMs = 3000) const
+    {
+        for (QDeadlineTimer deadline(waitMs); !deadline.hasExpired(); QThread::msleep(5)) {
+            QFile file(work.filePath("started"));
             if (file.open(QIODevice::ReadOnly) && file.size() > 0)
                 return QString::fromLocal8Bit(file.readAll()).trimmed();
-            QThread::msleep(5);
         }
         return {};
     }
-    bool nothingStarted() const
-    {
-        QThread::msleep(300);
-        return !QFile::exists(marker());
-    }
 
     MemoryRegistry registry;
-    QTemporaryDir pathDir;
-    QTemporaryDir work;
+    QTemporaryDir pathTemp, workTemp;
+    QDir pathDir {pathTemp.path()}, work {workTemp.path()};
     QByteArray m_path = qgetenv("PATH");
+    const QStringList programs = systemInformationPrograms();
 };
 
-TEST_F(Launch, TheFirstKeysTextIsStartedAsItStands)
+TEST_F(Launch, TheFirstKeysTextIsStartedAsItStandsAndIfItFailsNothingElseIsTried)
 {
-    const QString fake = program(QDir(work.path()).filePath(QStringLiteral("System Info")));
-    registry.set(InfoKey, QStringLiteral("PATH"), Registry::REG_SZ, QFile::encodeName(fake) + '\0');
-    onPath(systemInformationPrograms().first());
+    fake(pathDir, programs.first());
+    setKey(LocationKey, QStringLiteral("MSINFO"), QFile::encodeName(work.path()));
+    fake(work, QStringLiteral("MSINFO32.EXE"));
+    for (const QByteArray &unusable : {QByteArray("/nirgends/msinfo32.exe"), QByteArray("")}) {
+        setKey(InfoKey, QStringLiteral("PATH"), unusable);
+        EXPECT_FALSE(StartSysInfo());
+    }
+    EXPECT_EQ(started(300), QString());
+    const QString program = fake(work, QStringLiteral("System Info"));
+    setKey(InfoKey, QStringLiteral("PATH"), QFile::encodeName(program) + '\0');
     EXPECT_TRUE(StartSysInfo());
-    EXPECT_EQ(started(), fake);
-}
-
-TEST_F(Launch, AFirstKeyNamingNoProgramFailsWithoutTryingFurther)
-{
-    registry.set(InfoKey, QStringLiteral("PATH"), Registry::REG_SZ, "/nirgends/msinfo32.exe");
-    onPath(systemInformationPrograms().first());
-    EXPECT_FALSE(StartSysInfo());
-    EXPECT_TRUE(nothingStarted());
-}
-
-TEST_F(Launch, AnUnreadableFirstKeyFailsBeforeTheSecond)
-{
-    registry.set(InfoKey, QStringLiteral("PATH"), Registry::REG_SZ, QByteArray());
-    program(QDir(work.path()).filePath(QStringLiteral("MSINFO32.EXE")));
-    registry.set(LocationKey, QStringLiteral("MSINFO"), Registry::REG_SZ, QFile::encodeName(work.path()));
-    EXPECT_FALSE(StartSysInfo());
-    EXPECT_TRUE(nothingStarted());
+    EXPECT_EQ(started(), program);
 }
 
 TEST_F(Launch, TheSecondKeyNamesAFolderThatMustHoldTheProgram)
 {
-    registry.set(LocationKey, QStringLiteral("MSINFO"), Registry::REG_SZ, QFile::encodeName(work.path()));
-    onPath(systemInformationPrograms().first());
-    EXPECT_FALSE(StartSysInfo()) << "no MSINFO32.EXE in the folder";
-    EXPECT_TRUE(nothingStarted());
-
-    const QString fake = program(QDir(work.path()).filePath(QStringLiteral("MSINFO32.EXE")));
+    setKey(LocationKey, QStringLiteral("MSINFO"), QFile::encodeName(work.path()));
+    fake(pathDir, programs.first());
+    EXPECT_FALSE(StartSysInfo());
+    EXPECT_EQ(started(300), QString());
+    const QString program = fake(work, QStringLiteral("MSINFO32.EXE"));
     EXPECT_TRUE(StartSysInfo());
-    EXPECT_EQ(started(), fake);
+    EXPECT_EQ(started(), program);
 }
 
-TEST_F(Launch, WithoutKeysTheFirstInstalledProgramOfTheListIsStarted)
+TEST_F(Launch, WithoutKeysTheFirstInstalledProgramOfTheListIsStartedIfItCan)
 {
-    const QStringList programs = systemInformationPrograms();
-    ASSERT_GE(programs.size(), 3);
-    onPath(programs[2]);
-    const QString second = onPath(programs[1]);
+    EXPECT_FALSE(StartSysInfo()) << "nothing installed";
+    fake(pathDir, programs[2]);
+    const QString second = fake(pathDir, programs[1]);
     EXPECT_TRUE(StartSysInfo());
     EXPECT_EQ(started(), second);
-}
-
-TEST_F(Launch, WithNothingInstalledOrAProgramThatCannotStartNothingIsStarted)
-{
+    QFile::remove(work.filePath("started"));
+    fake(pathDir, programs[0], "#!/nirgends/sh");
     EXPECT_FALSE(StartSysInfo());
-    program(QDir(pathDir.path()).filePath(systemInformationPrograms().first()), "#!/nirgends/sh");
-    EXPECT_FALSE(StartSysInfo());
-    EXPECT_TRUE(nothingStarted());
+    EXPECT_EQ(started(300), QString());
 }
 
 } // namespace

@@ -2,6 +2,7 @@
 
 #include "platform/controls.h"
 #include "platform/fonts.h"
+#include "platform/forms.h"
 #include "platform/messagebox.h"
 #include "platform/pictures.h"
 #include "platform/twips.h"
@@ -10,7 +11,6 @@
 #include "shell/makers.h"
 #include "shell/sysinfo.h"
 
-#include <QtWidgets/QApplication>
 #include <QtWidgets/QLabel>
 #include <QtWidgets/QPushButton>
 
@@ -80,8 +80,9 @@ frmAbout::frmAbout()
     connect(cmdSysInfo, &QPushButton::clicked, this, &frmAbout::cmdSysInfo_Click);
 
     adjustSize();
-    // Centred over the window that opened it.
-    if (const QWidget *owner = QApplication::activeWindow()) {
+    // Centred over the main window, the one window that opens it.
+    const QWidget *owner = platform::Forms::instance().find(QStringLiteral("frmStart"));
+    if (owner && owner->isVisible()) {
         QRect frame = geometry();
         frame.moveCenter(owner->geometry().center());
         move(frame.topLeft());

@@ -81,16 +81,8 @@ platform::ClickLabel *HyperLink::addLabel(const QString &text)
     label->setTextFormat(Qt::PlainText);
     label->setFont(platform::vbFont(QStringLiteral("Arial"), 9.75));
     label->adjustSize();
-    m_label = label;
-    setMask(label->geometry() & rect());
+    setMask(label->geometry());
     return label;
-}
-
-void HyperLink::resizeEvent(QResizeEvent *event)
-{
-    if (m_label)
-        setMask(m_label->geometry() & rect());
-    QWidget::resizeEvent(event);
 }
 
 LinkVexa::LinkVexa(QWidget *parent)

@@ -33,11 +33,9 @@ protected:
               double heightTwips);
     // The inner label, Arial 9.75 pt, at the top left, sized to its text.
     platform::ClickLabel *addLabel(const QString &text);
-    void resizeEvent(QResizeEvent *event) override;
 
 private:
     QString m_target;
-    QWidget *m_label = nullptr;
 };
 
 // The makers' logo.
