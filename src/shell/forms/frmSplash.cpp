@@ -9,7 +9,6 @@
 #include "shell/makers.h"
 
 #include <QtGui/QKeyEvent>
-#include <QtWidgets/QApplication>
 
 namespace {
 
@@ -93,9 +92,6 @@ frmSplash::frmSplash()
     Timer1->setObjectName(QStringLiteral("Timer1"));
     connect(Timer1, &platform::Timer::tick, this, &frmSplash::Timer1_Timer);
 
-    // Key preview: every key pressed anywhere in the window comes here first.
-    qApp->installEventFilter(this);
-
     adjustSize();
     centerOnScreen();
 }
@@ -139,14 +135,14 @@ void frmSplash::setLeft(QWidget *control, float left)
     setPlace(control, moved);
 }
 
-bool frmSplash::eventFilter(QObject *watched, QEvent *event)
+// The links take no keys, so every key pressed anywhere in the window, with
+// whatever control has the focus, arrives here.
+void frmSplash::keyPressEvent(QKeyEvent *event)
 {
-    if (event->type() == QEvent::KeyPress && watched->isWidgetType()
-        && static_cast<QWidget *>(watched)->window() == this && producesCharacter(static_cast<QKeyEvent *>(event))) {
+    if (producesCharacter(event))
         Form_KeyPress();
-        return true;
-    }
-    return Form::eventFilter(watched, event);
+    else
+        Form::keyPressEvent(event);
 }
 
 void frmSplash::Form_KeyPress()

@@ -11,7 +11,6 @@
 #include "shell/makers.h"
 
 #include <QtCore/QUrl>
-#include <QtWidgets/QApplication>
 #include <QtWidgets/QMessageBox>
 #include <QtWidgets/QPushButton>
 
@@ -45,7 +44,7 @@ QMessageBox *showRefusedNavigation(const QString &address)
 {
     auto *box = new QMessageBox(QMessageBox::Warning, platform::programTitle(),
                                 QStringLiteral("Die Adresse %1 konnte nicht geöffnet werden.").arg(address),
-                                QMessageBox::NoButton, QApplication::activeModalWidget());
+                                QMessageBox::NoButton);
     box->setAttribute(Qt::WA_DeleteOnClose);
     QPushButton *ok = box->addButton(QStringLiteral("OK"), QMessageBox::AcceptRole);
     box->setDefaultButton(ok);

@@ -91,7 +91,6 @@ void setCredits(QLabel *label, const QString &lines);
 QCursor linkCursor();
 
 // The message on a refused navigation: a window of its own, shown without
-// waiting, so that the window under it goes on (a splash may end meanwhile).
-// Over a modal window it becomes that window's child, the only window the
-// user could reach.
+// waiting, so that the window under it goes on (a splash may end meanwhile);
+// it stays until it is answered, also over the modal about box.
 QMessageBox *showRefusedNavigation(const QString &address);
