@@ -57,6 +57,7 @@ frmSplash::frmSplash()
     setBorder(Border::None, /*closeBox=*/false, /*inTaskbar=*/false);
     setClientSizeTwips(WindowWidth, WindowHeight);
 
+    // A frame without caption that reports clicks: a clickable label is such a frame.
     Frame1 = new platform::ClickLabel(client());
     Frame1->setFrameStyle(QFrame::Box | QFrame::Sunken);
     Frame1->setAttribute(Qt::WA_NoMousePropagation);

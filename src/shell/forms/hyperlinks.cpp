@@ -24,6 +24,20 @@ QUrl systemUrl(const QString &target)
     return QUrl(target.startsWith(MailScheme) ? target : QStringLiteral("https://") + target);
 }
 
+// The message on a refused navigation: a window of its own, shown without
+// waiting, so that the window under it goes on (a splash may end meanwhile);
+// it stays until it is answered, also over the modal about box.
+void showRefusedNavigation(const QString &address)
+{
+    auto *box = new QMessageBox(QMessageBox::Warning, platform::programTitle(),
+                                QStringLiteral("Die Adresse %1 konnte nicht geöffnet werden.").arg(address));
+    box->setAttribute(Qt::WA_DeleteOnClose);
+    QPushButton *ok = box->addButton(QStringLiteral("OK"), QMessageBox::AcceptRole);
+    box->setDefaultButton(ok);
+    box->setEscapeButton(ok);
+    box->show();
+}
+
 } // namespace
 
 void setCredits(QLabel *label, const QString &lines)
@@ -38,19 +52,6 @@ QCursor linkCursor()
 {
     static const QCursor hand(platform::picture(QStringLiteral(":/shell/hand.svg"), QSize(32, 32)), 12, 1);
     return hand;
-}
-
-QMessageBox *showRefusedNavigation(const QString &address)
-{
-    auto *box = new QMessageBox(QMessageBox::Warning, platform::programTitle(),
-                                QStringLiteral("Die Adresse %1 konnte nicht geöffnet werden.").arg(address),
-                                QMessageBox::NoButton);
-    box->setAttribute(Qt::WA_DeleteOnClose);
-    QPushButton *ok = box->addButton(QStringLiteral("OK"), QMessageBox::AcceptRole);
-    box->setDefaultButton(ok);
-    box->setEscapeButton(ok);
-    box->show();
-    return box;
 }
 
 HyperLink::HyperLink(QWidget *parent, const QString &target, const QString &toolTip, double widthTwips,

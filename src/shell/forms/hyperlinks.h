@@ -3,7 +3,6 @@
 #include <QtWidgets/QWidget>
 
 class QLabel;
-class QMessageBox;
 
 namespace platform {
 class ClickLabel;
@@ -89,8 +88,3 @@ void setCredits(QLabel *label, const QString &lines);
 
 // The pointing hand of every link, hot spot at the fingertip.
 QCursor linkCursor();
-
-// The message on a refused navigation: a window of its own, shown without
-// waiting, so that the window under it goes on (a splash may end meanwhile);
-// it stays until it is answered, also over the modal about box.
-QMessageBox *showRefusedNavigation(const QString &address);
