@@ -1,4 +1,3 @@
-#include "linktesting.h"
 #include "platform/controls.h"
 #include "platform/forms.h"
 #include "shell/forms/frmAbout.h"
@@ -10,9 +9,9 @@
 
 #include <gtest/gtest.h>
 
-#include <QtCore/QPointer>
 #include <QtCore/QTemporaryDir>
 #include <QtTest/QTest>
+#include <QtWidgets/QMessageBox>
 #include <QtWidgets/QPushButton>
 
 #include <functional>
@@ -50,7 +49,6 @@ protected:
     }
 
     testing_support::ProgramFolderFixture folder;
-    RecordingLinks links;
     frmStart *main = nullptr;
     QByteArray m_path = qgetenv("PATH");
 };
@@ -102,27 +100,6 @@ TEST_F(AboutBox, WithoutAnySystemInformationProgramSaysSoAndStaysOpen)
     EXPECT_EQ(text, QStringLiteral("Systeminformationen sind momentan nicht verfügbar"));
     EXPECT_EQ(title, QStringLiteral("Quirlix"));
     EXPECT_TRUE(stillOpen);
-}
-
-TEST_F(AboutBox, ARefusedMailLinkSaysSoInAMessageTheUserCanAnswer)
-{
-    links.refuse = true;
-    QString text;
-    bool answered = false;
-    whileOpen([&](frmAbout *about) {
-        QTest::mouseClick(about->crtMailOstrak->Label1, Qt::LeftButton);
-        QPointer<QMessageBox> message = shownMessageBox();
-        ASSERT_TRUE(message);
-        text = message->text();
-        // Through the window system, which drops input to blocked windows.
-        QWidget *ok = message->buttons().constFirst();
-        QTest::mouseClick(message->windowHandle(), Qt::LeftButton, {}, ok->mapTo(message, ok->rect().center()));
-        testing_support::flushClosedWindows();
-        answered = !message;
-    });
-    EXPECT_EQ(links.opened, QStringList({"mailto:info@quirlix-schule.example"}));
-    EXPECT_EQ(text, QStringLiteral("Die Adresse info@quirlix-schule.example konnte nicht geöffnet werden."));
-    EXPECT_TRUE(answered);
 }
 
 } // namespace
