@@ -41,12 +41,12 @@ QString shownText(QString text)
 }
 
 // A key that produces a character: printable ones, Enter, Escape, Backspace
-// and control characters. Tab moves the focus; arrows, function keys and
-// Shift alone produce none.
+// and control characters; Delete, arrows, function keys and Shift alone
+// produce none. (Tab moves the focus between the links and never gets here.)
 bool producesCharacter(const QKeyEvent *key)
 {
     const QString text = key->text();
-    return !text.isEmpty() && text != u"\t" && text.front() != QChar(0x7F);
+    return !text.isEmpty() && text.front() != QChar(0x7F);
 }
 
 } // namespace
