@@ -6,6 +6,12 @@
 #include <QtCore/QDir>
 #include <QtCore/QFile>
 
+#include <csignal>
+#include <sys/resource.h>
+#include <sys/stat.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
 using platform::FirstLine;
 using platform::readFirstLine;
 using platform::replaceWithLine;
@@ -107,6 +113,143 @@ TEST(ReplaceWithLine, LeavesNoTemporaryFileBehind)
     testing_support::ProgramFolderFixture folder;
     ASSERT_TRUE(replaceWithLine(folder.file(QStringLiteral("start.ini")), QStringLiteral("neu")));
     EXPECT_EQ(QDir(folder.path()).entryList(QDir::Files), QStringList({"start.ini"}));
+}
+
+// ---- Folders and files that may not be written ----------------------------------
+
+struct Outcome
+{
+    bool written = false;
+    QString error;
+};
+
+// Replaces the file from a child process that runs as an ordinary user, so
+// that permissions apply (they do not stop root, who may run the tests), and
+// whose writes are cut at fileSizeLimit bytes when one is given.
+Outcome replaceAsOrdinaryUser(const QString &path, const QString &line, rlim_t fileSizeLimit = RLIM_INFINITY)
+{
+    int channel[2];
+    if (pipe(channel) != 0)
+        return {false, QStringLiteral("pipe")};
+    const pid_t child = fork();
+    if (child == 0) {
+        close(channel[0]);
+        if (geteuid() == 0 && (setgid(65534) != 0 || setuid(65534) != 0))
+            _exit(2);
+        signal(SIGXFSZ, SIG_IGN);
+        const rlimit limit {fileSizeLimit, fileSizeLimit};
+        setrlimit(RLIMIT_FSIZE, &limit);
+        QString error;
+        const bool written = replaceWithLine(path, line, &error);
+        const QByteArray report = (written ? QByteArray("1") : QByteArray("0")) + error.toUtf8();
+        [[maybe_unused]] const ssize_t n = write(channel[1], report.constData(), static_cast<size_t>(report.size()));
+        _exit(0);
+    }
+    close(channel[1]);
+    QByteArray report;
+    char buffer[512];
+    ssize_t n;
+    while ((n = read(channel[0], buffer, sizeof buffer)) > 0)
+        report.append(buffer, n);
+    close(channel[0]);
+    int status = 0;
+    waitpid(child, &status, 0);
+    if (report.isEmpty())
+        return {false, QStringLiteral("the child reported nothing")};
+    return {report.startsWith('1'), QString::fromUtf8(report.mid(1))};
+}
+
+class UnwritableFiles : public ::testing::Test
+{
+protected:
+    void SetUp() override
+    {
+        folder.write(QStringLiteral("start.ini"), "alt\r\n");
+        // The ordinary user may enter the folder and write the file.
+        QFile::setPermissions(folder.path(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner | QFile::ReadOther
+                                                 | QFile::ExeOther | QFile::WriteOther);
+        QFile::setPermissions(path(), QFile::ReadOwner | QFile::WriteOwner | QFile::ReadOther | QFile::WriteOther);
+    }
+    void TearDown() override
+    {
+        QFile::setPermissions(folder.path(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+    }
+    QString path() const { return folder.file(QStringLiteral("start.ini")); }
+    void makeFolderReadOnly() const
+    {
+        QFile::setPermissions(folder.path(),
+                              QFile::ReadOwner | QFile::ExeOwner | QFile::ReadOther | QFile::ExeOther);
+    }
+    QStringList files() const { return QDir(folder.path()).entryList(QDir::Files | QDir::Dirs | QDir::NoDotAndDotDot); }
+
+    testing_support::ProgramFolderFixture folder;
+};
+
+TEST_F(UnwritableFiles, AWritableFileInAReadOnlyFolderIsRewrittenInPlace)
+{
+    makeFolderReadOnly();
+    const Outcome outcome = replaceAsOrdinaryUser(path(), QStringLiteral("neues Passwort"));
+    EXPECT_TRUE(outcome.written) << outcome.error.toStdString();
+    EXPECT_EQ(folder.read(QStringLiteral("start.ini")), QByteArray("neues Passwort\r\n"));
+    EXPECT_EQ(files(), QStringList({"start.ini"}));
+}
+
+TEST_F(UnwritableFiles, AShorterLineInPlaceLeavesNothingOfTheOldOneBehind)
+{
+    folder.write(QStringLiteral("start.ini"), "ein langes altes Passwort\r\nzweite Zeile\r\n");
+    makeFolderReadOnly();
+    EXPECT_TRUE(replaceAsOrdinaryUser(path(), QStringLiteral("kurz")).written);
+    EXPECT_EQ(folder.read(QStringLiteral("start.ini")), QByteArray("kurz\r\n"));
+}
+
+TEST_F(UnwritableFiles, AReadOnlyFileInAReadOnlyFolderIsRefusedWithAGermanReason)
+{
+    makeFolderReadOnly();
+    QFile::setPermissions(path(), QFile::ReadOwner | QFile::ReadOther);
+    const Outcome outcome = replaceAsOrdinaryUser(path(), QStringLiteral("neu"));
+    EXPECT_FALSE(outcome.written);
+    EXPECT_EQ(outcome.error, QStringLiteral("Die Datei \"start.ini\" oder ihr Ordner ist schreibgeschützt."));
+    EXPECT_EQ(folder.read(QStringLiteral("start.ini")), QByteArray("alt\r\n"));
+}
+
+TEST_F(UnwritableFiles, AReadOnlyFolderWithoutTheFileIsRefused)
+{
+    QFile::remove(path());
+    makeFolderReadOnly();
+    const Outcome outcome = replaceAsOrdinaryUser(path(), QStringLiteral("neu"));
+    EXPECT_FALSE(outcome.written);
+    EXPECT_TRUE(outcome.error.contains(QStringLiteral("schreibgeschützt"))) << outcome.error.toStdString();
+    EXPECT_TRUE(files().isEmpty());
+}
+
+TEST_F(UnwritableFiles, AWriteCutShortKeepsTheOldFileAndLeavesNoTemporaryFile)
+{
+    // The disk fills up after the first byte of the new content.
+    const Outcome outcome = replaceAsOrdinaryUser(path(), QStringLiteral("neu"), 1);
+    EXPECT_FALSE(outcome.written);
+    EXPECT_EQ(outcome.error, QStringLiteral("Auf dem Datenträger ist kein Platz mehr frei für die Datei \"start.ini\"."));
+    EXPECT_EQ(folder.read(QStringLiteral("start.ini")), QByteArray("alt\r\n"));
+    EXPECT_EQ(files(), QStringList({"start.ini"}));
+}
+
+TEST_F(UnwritableFiles, AFolderInPlaceOfTheFileIsNamedAndStays)
+{
+    QFile::remove(path());
+    ASSERT_TRUE(QDir(folder.path()).mkdir(QStringLiteral("start.ini")));
+    QString error;
+    EXPECT_FALSE(replaceWithLine(path(), QStringLiteral("neu"), &error));
+    EXPECT_EQ(error, QStringLiteral("An der Stelle der Datei \"start.ini\" liegt ein Ordner."));
+    EXPECT_TRUE(QFileInfo(path()).isDir());
+    EXPECT_EQ(files(), QStringList({"start.ini"}));
+}
+
+TEST_F(UnwritableFiles, TheReplacedFileKeepsItsPermissions)
+{
+    QFile::setPermissions(path(), QFile::ReadOwner | QFile::WriteOwner | QFile::ReadGroup);
+    ASSERT_TRUE(replaceWithLine(path(), QStringLiteral("neu")));
+    struct stat info;
+    ASSERT_EQ(stat(QFile::encodeName(path()).constData(), &info), 0);
+    EXPECT_EQ(info.st_mode & 0777, 0640u);
 }
 
 } // namespace
