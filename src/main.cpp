@@ -3,6 +3,7 @@
 #include "platform/forms.h"
 #include "results/forms/registration.h"
 #include "shell/forms/registration.h"
+#include "teacher/forms/registration.h"
 
 #include <QtWidgets/QApplication>
 
@@ -18,6 +19,7 @@ int main(int argc, char *argv[])
     registerShellForms();
     registerArithmeticForms();
     registerResultsForms();
+    registerTeacherForms();
     forms.setOnLastClosed([] { QCoreApplication::quit(); });
 
     if (forms.isRegistered(QStringLiteral("frmSplash")))

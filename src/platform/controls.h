@@ -46,6 +46,24 @@ public:
     void setBackColor(const QColor &color);
 };
 
+// A line shape: a straight line between two points of its parent, drawn in
+// one colour, blind to the mouse.
+class LineShape : public QWidget
+{
+    Q_OBJECT
+public:
+    // Points in twips of the parent.
+    LineShape(QWidget *parent, double x1, double y1, double x2, double y2, const QColor &color);
+
+protected:
+    void paintEvent(QPaintEvent *event) override;
+
+private:
+    QPoint m_from;
+    QPoint m_to;
+    QColor m_color;
+};
+
 // A label as the windows are designed: text colour, background (or
 // transparent), font and alignment in one call.
 QLabel *makeLabel(QWidget *parent, const QString &text, const QFont &font, const QColor &fore,
