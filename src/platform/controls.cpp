@@ -4,6 +4,8 @@
 
 #include <QtGui/QMouseEvent>
 #include <QtGui/QPainter>
+#include <QtWidgets/QStyleOptionButton>
+#include <QtWidgets/QStylePainter>
 
 namespace platform {
 
@@ -61,6 +63,24 @@ void PictureButton::setBackColor(const QColor &color)
     pal.setColor(QPalette::Button, color);
     setPalette(pal);
     setAutoFillBackground(true);
+}
+
+void CommandButton::paintEvent(QPaintEvent *)
+{
+    QStylePainter painter(this);
+    QStyleOptionButton option;
+    initStyleOption(&option);
+    const QString caption = option.text;
+    option.text.clear();
+    painter.drawControl(QStyle::CE_PushButton, option);
+    // A button too low for two lines keeps its caption on one, as wide as
+    // the whole button allows.
+    const bool twoLines = height() >= 2 * fontMetrics().lineSpacing() + 4;
+    const QRect area = twoLines ? style()->subElementRect(QStyle::SE_PushButtonContents, &option, this) : rect();
+    int flags = Qt::AlignCenter | Qt::TextShowMnemonic;
+    if (twoLines)
+        flags |= Qt::TextWordWrap;
+    painter.drawItemText(area, flags, palette(), isEnabled(), caption, QPalette::ButtonText);
 }
 
 LineShape::LineShape(QWidget *parent, double x1, double y1, double x2, double y2, const QColor &color)

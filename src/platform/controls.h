@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QtWidgets/QLabel>
+#include <QtWidgets/QPushButton>
 #include <QtWidgets/QToolButton>
 
 namespace platform {
@@ -44,6 +45,19 @@ class PictureButton : public QToolButton
 public:
     explicit PictureButton(const QString &caption, const QPixmap &picture, QWidget *parent = nullptr);
     void setBackColor(const QColor &color);
+};
+
+// A command button whose caption breaks between words onto a second line
+// where one line does not hold it and the button is high enough, as the
+// platform's buttons do.
+class CommandButton : public QPushButton
+{
+    Q_OBJECT
+public:
+    using QPushButton::QPushButton;
+
+protected:
+    void paintEvent(QPaintEvent *event) override;
 };
 
 // A line shape: a straight line between two points of its parent, drawn in

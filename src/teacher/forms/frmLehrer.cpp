@@ -24,7 +24,7 @@ constexpr quint32 kYellow = 0xFFFF;
 QPushButton *button(QWidget *parent, const QString &caption, const char *name, double left, double top, double width,
                     double height)
 {
-    auto *button = new QPushButton(caption, parent);
+    auto *button = new platform::CommandButton(caption, parent);
     button->setObjectName(QLatin1String(name));
     platform::Form::placeTwips(button, left, top, width, height);
     return button;

@@ -17,7 +17,7 @@ QLineEdit *passwordBox(QWidget *parent, const char *name, double top)
     auto *box = new QLineEdit(parent);
     box->setObjectName(QLatin1String(name));
     box->setEchoMode(QLineEdit::Password);
-    platform::Form::placeTwips(box, 1920, top, 1695, 315);
+    platform::Form::placeTwips(box, 2220, top, 1410, 315);
     return box;
 }
 
@@ -26,7 +26,7 @@ QLabel *label(QWidget *parent, const QString &text, const char *name, double top
     auto *label = new QLabel(text, parent);
     label->setObjectName(QLatin1String(name));
     label->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
-    platform::Form::placeTwips(label, 120, top, 1740, 315);
+    platform::Form::placeTwips(label, 120, top, 2040, 315);
     return label;
 }
 
