@@ -21,10 +21,7 @@ LoginCheck checkPassword(const QString &typed)
 {
     const PasswordSetting setting = readPasswordSetting();
     if (setting.state == PasswordSetting::State::Unreadable)
-        return {LoginCheck::Result::Unreadable,
-                QStringLiteral("Die Datei \"start.ini\" kann nicht gelesen werden (%1). "
-                               "Der Lehrerbereich bleibt geschlossen.")
-                    .arg(setting.error)};
+        return {LoginCheck::Result::Unreadable, passwordFileUnreadableMessage(setting)};
     // No password set: only the empty text is right.
     if (typed == setting.password)
         return {LoginCheck::Result::Right, {}};

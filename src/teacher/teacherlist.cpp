@@ -163,6 +163,7 @@ DbStatus TeacherList::deleteCurrent()
     // Outside a transaction the delete is committed, synced, as it completes.
     if (const DbStatus deleted = records.Delete(); !deleted.isOk())
         return deleted;
+    rememberSoundFile(m_datliste.DatabaseName());
     records.MoveNext();
     // After the last record: back to the new last one, if one is left.
     if (records.Eof() && records.recordCount() > 0)
@@ -192,9 +193,12 @@ DbStatus TeacherList::deleteAll()
     }
     if (status.isOk())
         status = m_db.exec("COMMIT");
-    if (!status.isOk())
+    if (!status.isOk()) {
         m_db.exec("ROLLBACK");
-    return status;
+        return status;
+    }
+    rememberSoundFile(m_datliste.DatabaseName());
+    return {};
 }
 
 QString searchPattern(const QString &text)

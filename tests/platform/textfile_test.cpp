@@ -1,5 +1,6 @@
 #include "platform/textfile.h"
 #include "support/testsupport.h"
+#include "support/unprivileged.h"
 
 #include <gtest/gtest.h>
 
@@ -123,39 +124,24 @@ struct Outcome
     QString error;
 };
 
-// Replaces the file from a child process that runs as an ordinary user, so
-// that permissions apply (they do not stop root, who may run the tests), and
-// whose writes are cut at fileSizeLimit bytes when one is given.
+// Replaces the file as a user whom permissions stop, with writes cut at
+// fileSizeLimit bytes when one is given.
 Outcome replaceAsOrdinaryUser(const QString &path, const QString &line, rlim_t fileSizeLimit = RLIM_INFINITY)
 {
-    int channel[2];
-    if (pipe(channel) != 0)
-        return {false, QStringLiteral("pipe")};
-    const pid_t child = fork();
-    if (child == 0) {
-        close(channel[0]);
-        if (geteuid() == 0 && (setgid(65534) != 0 || setuid(65534) != 0))
-            _exit(2);
-        signal(SIGXFSZ, SIG_IGN);
-        const rlimit limit {fileSizeLimit, fileSizeLimit};
-        setrlimit(RLIMIT_FSIZE, &limit);
+    const QByteArray report = testing_support::asUnprivilegedUser([&] {
+        // Only the soft limit, which can be raised again here.
+        rlimit old {};
+        getrlimit(RLIMIT_FSIZE, &old);
+        rlimit cut = old;
+        cut.rlim_cur = std::min(fileSizeLimit, old.rlim_max);
+        setrlimit(RLIMIT_FSIZE, &cut);
+        const auto oldHandler = signal(SIGXFSZ, SIG_IGN);
         QString error;
         const bool written = replaceWithLine(path, line, &error);
-        const QByteArray report = (written ? QByteArray("1") : QByteArray("0")) + error.toUtf8();
-        [[maybe_unused]] const ssize_t n = write(channel[1], report.constData(), static_cast<size_t>(report.size()));
-        _exit(0);
-    }
-    close(channel[1]);
-    QByteArray report;
-    char buffer[512];
-    ssize_t n;
-    while ((n = read(channel[0], buffer, sizeof buffer)) > 0)
-        report.append(buffer, n);
-    close(channel[0]);
-    int status = 0;
-    waitpid(child, &status, 0);
-    if (report.isEmpty())
-        return {false, QStringLiteral("the child reported nothing")};
+        signal(SIGXFSZ, oldHandler);
+        setrlimit(RLIMIT_FSIZE, &old);
+        return (written ? QByteArray("1") : QByteArray("0")) + error.toUtf8();
+    });
     return {report.startsWith('1'), QString::fromUtf8(report.mid(1))};
 }
 
@@ -208,7 +194,7 @@ TEST_F(UnwritableFiles, AReadOnlyFileInAReadOnlyFolderIsRefusedWithAGermanReason
     QFile::setPermissions(path(), QFile::ReadOwner | QFile::ReadOther);
     const Outcome outcome = replaceAsOrdinaryUser(path(), QStringLiteral("neu"));
     EXPECT_FALSE(outcome.written);
-    EXPECT_EQ(outcome.error, QStringLiteral("Die Datei \"start.ini\" oder ihr Ordner ist schreibgeschützt."));
+    EXPECT_EQ(outcome.error, QStringLiteral("Die Datei \"start.ini\" kann nicht geschrieben werden: keine Berechtigung."));
     EXPECT_EQ(folder.read(QStringLiteral("start.ini")), QByteArray("alt\r\n"));
 }
 
@@ -218,16 +204,17 @@ TEST_F(UnwritableFiles, AReadOnlyFolderWithoutTheFileIsRefused)
     makeFolderReadOnly();
     const Outcome outcome = replaceAsOrdinaryUser(path(), QStringLiteral("neu"));
     EXPECT_FALSE(outcome.written);
-    EXPECT_TRUE(outcome.error.contains(QStringLiteral("schreibgeschützt"))) << outcome.error.toStdString();
+    EXPECT_TRUE(outcome.error.endsWith(QStringLiteral("keine Berechtigung."))) << outcome.error.toStdString();
     EXPECT_TRUE(files().isEmpty());
 }
 
 TEST_F(UnwritableFiles, AWriteCutShortKeepsTheOldFileAndLeavesNoTemporaryFile)
 {
-    // The disk fills up after the first byte of the new content.
+    // The file may not grow past the first byte of the new content.
     const Outcome outcome = replaceAsOrdinaryUser(path(), QStringLiteral("neu"), 1);
     EXPECT_FALSE(outcome.written);
-    EXPECT_EQ(outcome.error, QStringLiteral("Auf dem Datenträger ist kein Platz mehr frei für die Datei \"start.ini\"."));
+    EXPECT_EQ(outcome.error,
+              QStringLiteral("Die Datei \"start.ini\" kann nicht geschrieben werden: sie darf nicht weiter wachsen."));
     EXPECT_EQ(folder.read(QStringLiteral("start.ini")), QByteArray("alt\r\n"));
     EXPECT_EQ(files(), QStringList({"start.ini"}));
 }
@@ -238,7 +225,8 @@ TEST_F(UnwritableFiles, AFolderInPlaceOfTheFileIsNamedAndStays)
     ASSERT_TRUE(QDir(folder.path()).mkdir(QStringLiteral("start.ini")));
     QString error;
     EXPECT_FALSE(replaceWithLine(path(), QStringLiteral("neu"), &error));
-    EXPECT_EQ(error, QStringLiteral("An der Stelle der Datei \"start.ini\" liegt ein Ordner."));
+    EXPECT_EQ(error, QStringLiteral("Die Datei \"start.ini\" kann nicht geschrieben werden: an ihrer Stelle liegt ein "
+                                    "Ordner."));
     EXPECT_TRUE(QFileInfo(path()).isDir());
     EXPECT_EQ(files(), QStringList({"start.ini"}));
 }

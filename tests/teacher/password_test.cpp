@@ -118,7 +118,8 @@ TEST_F(PasswordChangeTest, AFileThatCannotBeWrittenGivesItsReasonAndNoSuccess)
     const PasswordChange change = changePassword(QStringLiteral("neu"), QStringLiteral("neu"));
     EXPECT_EQ(change.result, Change::NotWritten);
     EXPECT_EQ(change.message, QStringLiteral("Das Passwort wurde nicht geändert.\n\n"
-                                             "An der Stelle der Datei \"start.ini\" liegt ein Ordner."));
+                                             "Die Datei \"start.ini\" kann nicht geschrieben werden: an ihrer Stelle "
+                                             "liegt ein Ordner."));
 }
 
 struct RefusedCase

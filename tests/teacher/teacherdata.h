@@ -30,7 +30,7 @@ inline void saveNames(const QStringList &names)
 // save window would take long to write one by one.
 inline void saveMany(int count)
 {
-    ASSERT_TRUE(openResultsDatabase(resultsDatabasePath(), ResultsUse::Read).isOk());
+    ASSERT_TRUE(openResultsDatabase(resultsDatabasePath(), ResultsUse::Append).isOk());
     sqlite3 *db = nullptr;
     ASSERT_EQ(sqlite3_open(QFile::encodeName(resultsDatabasePath()).constData(), &db), SQLITE_OK);
     const QByteArray sql = QStringLiteral("WITH RECURSIVE n(x) AS (SELECT 1 UNION ALL SELECT x + 1 FROM n WHERE x < %1) "

@@ -4,6 +4,7 @@
 #include "platform/fonts.h"
 #include "platform/forms.h"
 #include "platform/messagebox.h"
+#include "platform/namebox.h"
 #include "platform/vbcolor.h"
 #include "teacher/password.h"
 
@@ -30,6 +31,7 @@ frmLogin::frmLogin()
     txtPassword = new QLineEdit(client());
     txtPassword->setObjectName(QStringLiteral("txtPassword"));
     txtPassword->setEchoMode(QLineEdit::Password);
+    platform::filterNameBox(txtPassword);
     placeTwips(txtPassword, 1290, 240, 2325, 345);
     lblLabels1->setBuddy(txtPassword);
 

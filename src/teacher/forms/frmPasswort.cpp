@@ -2,6 +2,7 @@
 
 #include "platform/forms.h"
 #include "platform/messagebox.h"
+#include "platform/namebox.h"
 #include "teacher/password.h"
 
 #include <QtWidgets/QLabel>
@@ -17,6 +18,7 @@ QLineEdit *passwordBox(QWidget *parent, const char *name, double top)
     auto *box = new QLineEdit(parent);
     box->setObjectName(QLatin1String(name));
     box->setEchoMode(QLineEdit::Password);
+    platform::filterNameBox(box);
     platform::Form::placeTwips(box, 2220, top, 1410, 315);
     return box;
 }

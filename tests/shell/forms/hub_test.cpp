@@ -168,6 +168,16 @@ TEST_F(HubTest, AnEmptyNameIsAccepted)
     EXPECT_TRUE(visible("frmstartschmetterling"));
 }
 
+TEST_F(HubTest, ANamePastedWithALineBreakIsStoredWithoutIt)
+{
+    clickPicture(main->Image1);
+    frmLoginSpiele *login = signIn();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(login));
+    login->txtUserName->insert(QStringLiteral("Max\r\n"));
+    QTest::keyClick(login->txtUserName, Qt::Key_Return);
+    EXPECT_EQ(modVar.SpielerName, QStringLiteral("Max"));
+}
+
 TEST_F(HubTest, TheLastPictureClickedWinsAndTheTypedNameStays)
 {
     clickPicture(main->Image1);

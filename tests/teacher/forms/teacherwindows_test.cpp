@@ -154,6 +154,26 @@ TEST_F(TeacherWindows, TheLoginsAbbrechenAndEscapeLeaveTheMainWindowAsItWas)
     EXPECT_FALSE(visible("frmLehrer"));
 }
 
+// A password pasted from a list with its line break could never be typed
+// again; the boxes drop the break as every name box does.
+TEST_F(TeacherWindows, PasswordBoxesDropAPastedLineBreak)
+{
+    folder.write(QStringLiteral("start.ini"), "Geheim\r\n");
+    main->mnuLogin->trigger();
+    frmLogin *login = Forms::instance().find<frmLogin>();
+    login->txtPassword->insert(QStringLiteral("Geheim\r\n"));
+    EXPECT_EQ(login->txtPassword->text(), QStringLiteral("Geheim"));
+    click(login->cmdOK);
+    ASSERT_TRUE(visible("frmLehrer"));
+
+    click(Forms::instance().find<frmLehrer>()->cmdPasswort);
+    frmPasswort *change = Forms::instance().find<frmPasswort>();
+    change->txtPasswort1->insert(QStringLiteral("neu\t"));
+    change->txtPasswort2->insert(QStringLiteral("\nneu"));
+    EXPECT_EQ(change->txtPasswort1->text(), QStringLiteral("neu"));
+    EXPECT_EQ(change->txtPasswort2->text(), QStringLiteral("neu"));
+}
+
 TEST_F(TeacherWindows, AFileThatBecameUnreadableKeepsTheDialogOpenWithAMessage)
 {
     folder.write(QStringLiteral("start.ini"), "x\r\n");
