@@ -45,9 +45,9 @@ QString newPasswordRefusal(const QString &password)
                        .arg(QString::fromUcs4(std::array<char32_t, 1> {c}.data(), 1));
     }
     // One byte per character in the code page.
-    if (characters.size() > kMaxPasswordBytes)
+    if (characters.size() > platform::kFirstLineLimit)
         return notChanged
-             + QStringLiteral("Ein Passwort darf höchstens %1 Zeichen lang sein.").arg(kMaxPasswordBytes);
+             + QStringLiteral("Ein Passwort darf höchstens %1 Zeichen lang sein.").arg(platform::kFirstLineLimit);
     return {};
 }
 

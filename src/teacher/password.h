@@ -23,7 +23,7 @@ LoginCheck checkPassword(const QString &typed);
 // Why a new password cannot be kept, in German; empty when it can. A password
 // has to read back as typed: only characters of the file's 8-bit code page,
 // no control character (a CR would end the line early), and no more than the
-// 1,024 bytes of the first line that are read.
+// bytes of the first line that are read (platform::kFirstLineLimit).
 QString newPasswordRefusal(const QString &password);
 
 struct PasswordChange
@@ -43,5 +43,3 @@ struct PasswordChange
 // Replaces "start.ini" by the new password and CR LF when both entries are
 // equal and the password can be kept.
 PasswordChange changePassword(const QString &entry, const QString &repeated);
-
-constexpr int kMaxPasswordBytes = 1024;

@@ -1,3 +1,4 @@
+#include "platform/textfile.h"
 #include "support/testsupport.h"
 #include "teacher/password.h"
 
@@ -150,13 +151,13 @@ INSTANTIATE_TEST_SUITE_P(
                       RefusedCase {"ACarriageReturnWouldEndTheLine", QStringLiteral("ab\rcd"), "Steuerzeichen"},
                       RefusedCase {"ATab", QStringLiteral("ab\tcd"), "Steuerzeichen"},
                       RefusedCase {"AnUndefinedCodePageByte", QStringLiteral(u"a\u0081"), "Steuerzeichen"},
-                      RefusedCase {"LongerThanTheReaderTakes", QString(kMaxPasswordBytes + 1, u'a'),
+                      RefusedCase {"LongerThanTheReaderTakes", QString(platform::kFirstLineLimit + 1, u'a'),
                                    "höchstens 1024 Zeichen"}),
     [](const ::testing::TestParamInfo<RefusedCase> &row) { return std::string(row.param.name); });
 
 TEST_F(PasswordChangeTest, ThePasswordOfTheLongestLineThatIsReadIsKeptAndReadsBack)
 {
-    const QString longest(kMaxPasswordBytes, u'ä');
+    const QString longest(platform::kFirstLineLimit, u'ä');
     EXPECT_EQ(changePassword(longest, longest).result, Change::Changed);
     EXPECT_EQ(checkPassword(longest).result, Login::Right);
 }
