@@ -30,136 +30,96 @@ TEST_P(PasswordCheck, ComparesTheTypedTextWithTheFirstLineExactly)
     const LoginCase &c = GetParam();
     if (!c.startIni.isNull())
         folder.write(QStringLiteral("start.ini"), c.startIni);
-    const LoginCheck check = checkPassword(c.typed);
-    EXPECT_EQ(check.result, c.result);
-    if (c.result == Login::Wrong) {
-        EXPECT_EQ(check.message, QStringLiteral("Eingabe nicht korrekt!!!"));
-    }
+    EXPECT_EQ(checkPassword(c.typed).result, c.result);
 }
 
 INSTANTIATE_TEST_SUITE_P(
     StartIni, PasswordCheck,
-    ::testing::Values(LoginCase {"Right", "geheim\r\n", "geheim", Login::Right},
-                      LoginCase {"TrailingBlankBelongsToThePassword", "geheim \r\n", "geheim", Login::Wrong},
-                      LoginCase {"TrailingBlankTyped", "geheim \r\n", "geheim ", Login::Right},
+    ::testing::Values(LoginCase {"TrailingBlankBelongsToThePassword", "geheim \r\n", "geheim", Login::Wrong},
                       LoginCase {"OtherCaseIsWrong", "Geheim\r\n", "geheim", Login::Wrong},
-                      LoginCase {"NothingTypedAgainstAPassword", "geheim\r\n", "", Login::Wrong},
                       LoginCase {"OnlyTheFirstLineCounts", "eins\r\nzwei\r\n", "zwei", Login::Wrong},
                       LoginCase {"LoneCrEndsTheLine", "eins\rzwei", "eins", Login::Right},
-                      LoginCase {"LfEndsTheLine", "eins\nzwei", "eins", Login::Right},
-                      LoginCase {"NoLineEndAtAll", "eins", "eins", Login::Right},
                       LoginCase {"CodePageCharacters", "B\xe4r\x80\r\n", QStringLiteral(u"Bär€"), Login::Right},
-                      LoginCase {"EmptyFirstLineThenTextMeansNone", "\r\ngeheim\r\n", "", Login::Right},
-                      LoginCase {"EmptyFileMeansNone", "", "", Login::Right},
-                      LoginCase {"NoFileComparesWithTheEmptyPassword", QByteArray(), "", Login::Right},
-                      LoginCase {"NoFileAndSomethingTyped", QByteArray(), "x", Login::Wrong}),
+                      LoginCase {"EmptyFirstLineMeansNone", "\r\ngeheim\r\n", "", Login::Right},
+                      LoginCase {"NoFileComparesWithTheEmptyPassword", QByteArray(), "", Login::Right}),
     [](const ::testing::TestParamInfo<LoginCase> &row) { return std::string(row.param.name); });
 
-TEST(PasswordFile, IsReadAnewAtEveryCheck)
+TEST(PasswordFile, IsReadAnewAtEveryCheckAndAnUnreadableOneOpensNothing)
 {
     testing_support::ProgramFolderFixture folder;
     folder.write(QStringLiteral("start.ini"), "alt\r\n");
     EXPECT_EQ(checkPassword(QStringLiteral("alt")).result, Login::Right);
-    // Edited by hand between two presses of OK.
-    folder.write(QStringLiteral("start.ini"), "neu\r\n");
-    EXPECT_EQ(checkPassword(QStringLiteral("alt")).result, Login::Wrong);
+    folder.write(QStringLiteral("start.ini"), "neu\r\n"); // edited by hand between two presses of OK
+    const LoginCheck wrong = checkPassword(QStringLiteral("alt"));
+    EXPECT_EQ(wrong.result, Login::Wrong);
+    EXPECT_EQ(wrong.message, QStringLiteral("Eingabe nicht korrekt!!!"));
     EXPECT_EQ(checkPassword(QStringLiteral("neu")).result, Login::Right);
-}
 
-TEST(PasswordFile, AnUnreadableFileOpensNothingAndSaysSo)
-{
-    testing_support::ProgramFolderFixture folder;
+    QFile::remove(folder.file(QStringLiteral("start.ini")));
     ASSERT_TRUE(QDir(folder.path()).mkdir(QStringLiteral("start.ini")));
-    const LoginCheck check = checkPassword(QString());
-    EXPECT_EQ(check.result, Login::Unreadable);
-    EXPECT_TRUE(check.message.contains(QStringLiteral("\"start.ini\" kann nicht gelesen werden"))) << check.message.toStdString();
+    const LoginCheck unreadable = checkPassword(QString());
+    EXPECT_EQ(unreadable.result, Login::Unreadable);
+    EXPECT_TRUE(unreadable.message.contains(QStringLiteral("\"start.ini\" kann nicht gelesen werden")));
 }
 
-// ---- The password change ---------------------------------------------------------
+struct ChangeCase
+{
+    const char *name;
+    QString entry;
+    QString repeated;
+    Change result;
+    const char *message; // the message, or a part of it that names the reason
+    QByteArray file;     // start.ini afterwards; it held "alt"
+};
 
-class PasswordChangeTest : public ::testing::Test
+class PasswordChangeTest : public ::testing::TestWithParam<ChangeCase>
 {
 protected:
-    PasswordChangeTest() { folder.write(QStringLiteral("start.ini"), "alt\r\n"); }
-    QByteArray file() const { return folder.read(QStringLiteral("start.ini")); }
     testing_support::ProgramFolderFixture folder;
 };
 
-TEST_F(PasswordChangeTest, EqualEntriesReplaceTheFileAndSayTheNewPassword)
+TEST_P(PasswordChangeTest, WritesOnlyAPasswordThatCanBeTypedAgain)
 {
-    const PasswordChange change = changePassword(QStringLiteral("Bär 1"), QStringLiteral("Bär 1"));
-    EXPECT_EQ(change.result, Change::Changed);
-    EXPECT_EQ(change.message, QStringLiteral("Passwort wurde auf 'Bär 1' geändert"));
-    EXPECT_EQ(file(), QByteArray("B\xe4r 1\r\n"));
-    EXPECT_EQ(checkPassword(QStringLiteral("Bär 1")).result, Login::Right);
+    const ChangeCase &c = GetParam();
+    folder.write(QStringLiteral("start.ini"), "alt\r\n");
+    const PasswordChange change = changePassword(c.entry, c.repeated);
+    EXPECT_EQ(change.result, c.result);
+    EXPECT_TRUE(change.message.contains(QString::fromUtf8(c.message))) << change.message.toStdString();
+    EXPECT_EQ(change.title, QLatin1String(c.result == Change::Mismatch ? "Fehler" : ""));
+    EXPECT_EQ(folder.read(QStringLiteral("start.ini")), c.file);
+    if (c.result == Change::Changed || c.result == Change::Cleared) {
+        EXPECT_EQ(checkPassword(c.entry).result, Login::Right);
+    }
 }
 
-TEST_F(PasswordChangeTest, EmptyEntriesClearThePassword)
-{
-    const PasswordChange change = changePassword(QString(), QString());
-    EXPECT_EQ(change.result, Change::Cleared);
-    EXPECT_EQ(change.message, QStringLiteral("Passwort wurde gelöscht"));
-    EXPECT_EQ(file(), QByteArray("\r\n"));
-    EXPECT_EQ(checkPassword(QString()).result, Login::Right);
-}
+const QString kLongest(platform::kFirstLineLimit, u'ä');
 
-TEST_F(PasswordChangeTest, DifferentEntriesLeaveTheFileAndComplainUnderFehler)
-{
-    const PasswordChange change = changePassword(QStringLiteral("neu"), QStringLiteral("Neu"));
-    EXPECT_EQ(change.result, Change::Mismatch);
-    EXPECT_EQ(change.message, QStringLiteral("Die beiden Passwörter stimmmen nicht überein!!!"));
-    EXPECT_EQ(change.title, QStringLiteral("Fehler"));
-    EXPECT_EQ(file(), QByteArray("alt\r\n"));
-}
+INSTANTIATE_TEST_SUITE_P(
+    Entries, PasswordChangeTest,
+    ::testing::Values(
+        ChangeCase {"Equal", "Bär 1", "Bär 1", Change::Changed, "Passwort wurde auf 'Bär 1' geändert", "B\xe4r 1\r\n"},
+        ChangeCase {"Empty", "", "", Change::Cleared, "Passwort wurde gelöscht", "\r\n"},
+        ChangeCase {"Different", "neu", "Neu", Change::Mismatch, "Die beiden Passwörter stimmmen nicht überein!!!",
+                    "alt\r\n"},
+        ChangeCase {"OutsideTheCodePage", "Łódź", "Łódź", Change::Refused, "Das Zeichen \"Ł\"", "alt\r\n"},
+        ChangeCase {"AnEmoji", "ab😀", "ab😀", Change::Refused, "Das Zeichen \"😀\"", "alt\r\n"},
+        ChangeCase {"ACarriageReturn", "ab\rcd", "ab\rcd", Change::Refused, "Steuerzeichen", "alt\r\n"},
+        ChangeCase {"AnUndefinedCodePageByte", QStringLiteral(u"a\u0081"), QStringLiteral(u"a\u0081"), Change::Refused,
+                    "Steuerzeichen", "alt\r\n"},
+        ChangeCase {"LongerThanTheReaderTakes", QString(platform::kFirstLineLimit + 1, u'a'),
+                    QString(platform::kFirstLineLimit + 1, u'a'), Change::Refused, "höchstens 1024 Zeichen", "alt\r\n"},
+        ChangeCase {"TheLongestLineThatIsRead", kLongest, kLongest, Change::Changed, "geändert",
+                    QByteArray(platform::kFirstLineLimit, '\xe4') + "\r\n"}),
+    [](const ::testing::TestParamInfo<ChangeCase> &row) { return std::string(row.param.name); });
 
-TEST_F(PasswordChangeTest, AFileThatCannotBeWrittenGivesItsReasonAndNoSuccess)
+TEST(PasswordChange, AFileThatCannotBeWrittenGivesItsReasonAndNoSuccess)
 {
-    QFile::remove(folder.file(QStringLiteral("start.ini")));
+    testing_support::ProgramFolderFixture folder;
     ASSERT_TRUE(QDir(folder.path()).mkdir(QStringLiteral("start.ini")));
     const PasswordChange change = changePassword(QStringLiteral("neu"), QStringLiteral("neu"));
     EXPECT_EQ(change.result, Change::NotWritten);
-    EXPECT_EQ(change.message, QStringLiteral("Das Passwort wurde nicht geändert.\n\n"
-                                             "Die Datei \"start.ini\" kann nicht geschrieben werden: an ihrer Stelle "
-                                             "liegt ein Ordner."));
-}
-
-struct RefusedCase
-{
-    const char *name;
-    QString password;
-    const char *reason; // part of the message
-};
-
-class RefusedPassword : public PasswordChangeTest, public ::testing::WithParamInterface<RefusedCase>
-{
-};
-
-TEST_P(RefusedPassword, IsNotWrittenBecauseItCouldNotBeTypedAgain)
-{
-    const RefusedCase &c = GetParam();
-    const PasswordChange change = changePassword(c.password, c.password);
-    EXPECT_EQ(change.result, Change::Refused);
-    EXPECT_TRUE(change.message.startsWith(QStringLiteral("Das Passwort wurde nicht geändert.")));
-    EXPECT_TRUE(change.message.contains(QString::fromUtf8(c.reason))) << change.message.toStdString();
-    EXPECT_EQ(file(), QByteArray("alt\r\n"));
-}
-
-INSTANTIATE_TEST_SUITE_P(
-    Passwords, RefusedPassword,
-    ::testing::Values(RefusedCase {"OutsideTheCodePage", QStringLiteral(u"Łódź"), "Das Zeichen \"Ł\""},
-                      RefusedCase {"AnEmoji", QStringLiteral(u"ab😀"), "Das Zeichen \"😀\""},
-                      RefusedCase {"ACarriageReturnWouldEndTheLine", QStringLiteral("ab\rcd"), "Steuerzeichen"},
-                      RefusedCase {"ATab", QStringLiteral("ab\tcd"), "Steuerzeichen"},
-                      RefusedCase {"AnUndefinedCodePageByte", QStringLiteral(u"a\u0081"), "Steuerzeichen"},
-                      RefusedCase {"LongerThanTheReaderTakes", QString(platform::kFirstLineLimit + 1, u'a'),
-                                   "höchstens 1024 Zeichen"}),
-    [](const ::testing::TestParamInfo<RefusedCase> &row) { return std::string(row.param.name); });
-
-TEST_F(PasswordChangeTest, ThePasswordOfTheLongestLineThatIsReadIsKeptAndReadsBack)
-{
-    const QString longest(platform::kFirstLineLimit, u'ä');
-    EXPECT_EQ(changePassword(longest, longest).result, Change::Changed);
-    EXPECT_EQ(checkPassword(longest).result, Login::Right);
+    EXPECT_EQ(change.message, QStringLiteral("Das Passwort wurde nicht geändert.\n\nDie Datei \"start.ini\" kann nicht "
+                                             "geschrieben werden: an ihrer Stelle liegt ein Ordner."));
 }
 
 } // namespace

@@ -1,20 +1,22 @@
 #pragma once
 
+#include "../results/resultstable.h"
+#include "results/recordlist.h"
 #include "results/resultsdb.h"
 #include "results/saving.h"
+#include "teacher/teacherlist.h"
 
 #include <QtCore/QDate>
-#include <QtCore/QFile>
 #include <QtCore/QStringList>
 
 #include <gtest/gtest.h>
 
-#include <sqlite3.h>
+#include <algorithm>
 
-// Result records for the teacher's lists, saved as the save window saves
-// them: record i of names gets i points, level i % 3 + 1 and day i + 1.
 namespace teacher_testing {
 
+// Record i of names is saved as the save window saves it, with i points,
+// level i % 3 + 1 and day i + 1.
 inline void saveNames(const QStringList &names)
 {
     std::vector<ResultRecord> records;
@@ -26,23 +28,6 @@ inline void saveNames(const QStringList &names)
     ASSERT_TRUE(status.isOk()) << status.reason().toStdString();
 }
 
-// count records "Kind1" to "Kind<count>" in one transaction, for sizes the
-// save window would take long to write one by one.
-inline void saveMany(int count)
-{
-    ASSERT_TRUE(openResultsDatabase(resultsDatabasePath(), ResultsUse::Append).isOk());
-    sqlite3 *db = nullptr;
-    ASSERT_EQ(sqlite3_open(QFile::encodeName(resultsDatabasePath()).constData(), &db), SQLITE_OK);
-    const QByteArray sql = QStringLiteral("WITH RECURSIVE n(x) AS (SELECT 1 UNION ALL SELECT x + 1 FROM n WHERE x < %1) "
-                                          "INSERT INTO userdaten SELECT 'Kind' || x, x % 100, 'Memory', 1, '2024-01-01' "
-                                          "FROM n")
-                               .arg(count)
-                               .toUtf8();
-    const int rc = sqlite3_exec(db, sql.constData(), nullptr, nullptr, nullptr);
-    sqlite3_close(db);
-    ASSERT_EQ(rc, SQLITE_OK);
-}
-
 // "K00", "K01", ...: a name's number is its position in the list by name.
 inline QStringList numberedNames(int count, const char *prefix = "K")
 {
@@ -52,15 +37,31 @@ inline QStringList numberedNames(int count, const char *prefix = "K")
     return names;
 }
 
-// 30 records of which only Mo1 to Mo5 begin with "Mo": A00..A14 before
-// them, Z00..Z09 after them, saved in a mixed order.
+// 30 records, saved in reverse, of which only Mo1 to Mo5 begin with "Mo":
+// A00..A14 come before them in the list, Z00..Z09 after.
 inline QStringList thirtyWithFiveMo()
 {
-    QStringList names = numberedNames(15, "A") + QStringList({"Mo1", "Mo2", "Mo3", "Mo4", "Mo5"})
-                        + numberedNames(10, "Z");
-    // Saved out of order: the list sorts them.
+    QStringList names = numberedNames(15, "A") + QStringList({"Mo1", "Mo2", "Mo3", "Mo4", "Mo5"}) + numberedNames(10, "Z");
     std::reverse(names.begin(), names.end());
     return names;
 }
+
+// The names in the file, in the order they were saved.
+inline QStringList storedNames()
+{
+    QStringList names;
+    for (const QString &row : results_testing::tableRows(resultsDatabasePath()))
+        names << row.section(u'|', 0, 0);
+    return names;
+}
+
+// The teacher view's five columns.
+class Columns : public ListColumnsOutput
+{
+public:
+    void setColumns(const RecordColumns &columns) override { shown = columns; }
+    QString names() const { return shown[ListColumn::Name]; }
+    RecordColumns shown;
+};
 
 } // namespace teacher_testing
