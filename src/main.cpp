@@ -1,4 +1,5 @@
 #include "arithmetic/forms/registration.h"
+#include "memory/forms/registration.h"
 #include "platform/clock.h"
 #include "platform/forms.h"
 #include "results/forms/registration.h"
@@ -18,6 +19,7 @@ int main(int argc, char *argv[])
     auto &forms = platform::Forms::instance();
     registerShellForms();
     registerArithmeticForms();
+    registerMemoryForms();
     registerResultsForms();
     registerTeacherForms();
     forms.setOnLastClosed([] { QCoreApplication::quit(); });
