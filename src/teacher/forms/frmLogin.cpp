@@ -56,9 +56,11 @@ void frmLogin::cmdOK_Click()
 {
     const LoginCheck check = checkPassword(txtPassword->text());
     if (check.result == LoginCheck::Result::Right) {
-        unload();
+        // The teacher view first: after "Beenden" this dialog may be the last
+        // window, and closing it would end the program.
         Forms::instance().hide(QStringLiteral("frmStart"));
         Forms::instance().show(QStringLiteral("frmLehrer"));
+        unload();
         return;
     }
     platform::msgBox(check.message);

@@ -110,6 +110,18 @@ TEST_F(TeacherWindows, AWrongThenARightPasswordLeadsIntoTheView)
     EXPECT_TRUE(visible("frmLehrer"));
 }
 
+TEST_F(TeacherWindows, ARightPasswordAfterBeendenStillOpensTheView)
+{
+    folder.write(QStringLiteral("start.ini"), "x\r\n");
+    main->mnuLogin->trigger();
+    main->mnuBeenden->trigger();
+    frmLogin *login = Forms::instance().find<frmLogin>();
+    QTest::keyClicks(login->txtPassword, QStringLiteral("x"));
+    click(login->cmdOK);
+    EXPECT_TRUE(visible("frmLehrer"));
+    EXPECT_EQ(processEnded, 0);
+}
+
 TEST_F(TeacherWindows, DeletionsAreConfirmedThroughTheRealMessageBox)
 {
     teacher_testing::saveNames({QStringLiteral("Cem"), QStringLiteral("Anna"), QStringLiteral("Bert")});
