@@ -94,6 +94,9 @@ TEST_F(TeacherWindows, AWrongThenARightPasswordLeadsIntoTheView)
     ASSERT_TRUE(login && QTest::qWaitForWindowExposed(login));
     testing_support::shoot(login, QStringLiteral("frmLogin"));
     EXPECT_TRUE(main->isVisible());
+    login->cmdOK->setFocus();
+    QTest::keyClick(login, Qt::Key_K, Qt::AltModifier);
+    EXPECT_EQ(login->focusWidget(), login->txtPassword) << "Alt+K";
     QTest::keyClicks(login->txtPassword, QStringLiteral("geheim"));
     QString message;
     testing_support::answerNextMessage(&message);
