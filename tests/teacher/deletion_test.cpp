@@ -91,6 +91,34 @@ TEST_F(Deletion, ARefusedDeleteDeletesNothingAndSaysWhy)
     EXPECT_EQ(storedNames(), numberedNames(6));
 }
 
+// Damage that neither the list nor a delete reads (a table of another
+// program beside ours) is still damage: nothing is written to the file.
+TEST_F(Deletion, ADamagedFileIsNotWrittenByADelete)
+{
+    teacher_testing::saveNames(numberedNames(300));
+    ASSERT_TRUE(execute(resultsDatabasePath(), "CREATE TABLE notizen (t TEXT); INSERT INTO notizen VALUES ('x');"));
+    int indexPage = 0;
+    {
+        auto db = platform::DbConnection::open(resultsDatabasePath());
+        sqlite3_stmt *statement = nullptr;
+        sqlite3_prepare_v2(db.value().handle(), "SELECT rootpage FROM sqlite_schema WHERE name = 'notizen'", -1,
+                           &statement, nullptr);
+        if (sqlite3_step(statement) == SQLITE_ROW)
+            indexPage = sqlite3_column_int(statement, 0);
+        sqlite3_finalize(statement);
+    }
+    QFile file(resultsDatabasePath());
+    ASSERT_TRUE(indexPage > 1 && file.open(QIODevice::ReadWrite) && file.seek((indexPage - 1) * 4096));
+    file.write(QByteArray(4096, '\x5A'));
+    file.close();
+    const QByteArray before = folder.read(QStringLiteral("Daten.mdb"));
+    ASSERT_TRUE(list.fullList().isOk());
+    const DbStatus refused = list.deleteCurrent();
+    EXPECT_EQ(refused.code(), DbStatus::Code::Damaged) << refused.reason().toStdString();
+    EXPECT_EQ(list.deleteAll().code(), DbStatus::Code::Damaged);
+    EXPECT_EQ(folder.read(QStringLiteral("Daten.mdb")), before);
+}
+
 TEST_F(Deletion, AForeignFileIsReportedListedEmptyAndNeverWritten)
 {
     ASSERT_TRUE(execute(resultsDatabasePath(), "CREATE TABLE kunden (name TEXT); INSERT INTO kunden VALUES ('x');"));
