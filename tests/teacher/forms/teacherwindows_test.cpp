@@ -175,6 +175,7 @@ TEST_F(TeacherWindows, AbbrechenOnlyHidesThePasswordChangeAndTheHiddenDialogLets
     click(change->cmdCancel);
     EXPECT_FALSE(change->isVisible());
     click(view->cmdPasswort);
+    ASSERT_EQ(Forms::instance().find<frmPasswort>(), change) << "the same dialog, not a new one";
     EXPECT_EQ(change->txtPasswort1->text(), QStringLiteral("eins"));
     EXPECT_EQ(change->txtPasswort2->text(), QStringLiteral("zwei"));
 
