@@ -5,6 +5,7 @@
 #include "platform/forms.h"
 #include "results/forms/registration.h"
 #include "shell/forms/registration.h"
+#include "teacher/forms/registration.h"
 
 #include <QtWidgets/QApplication>
 
@@ -21,6 +22,7 @@ int main(int argc, char *argv[])
     registerArithmeticForms();
     registerMemoryForms();
     registerResultsForms();
+    registerTeacherForms();
     registerButterflyForms();
     forms.setOnLastClosed([] { QCoreApplication::quit(); });
 
