@@ -199,7 +199,8 @@ DbResult<DbConnection> openResultsDatabase(const QString &path, ResultsUse use, 
     // would sort as text, 9 above 10.
     for (const char *field : {"punkte", "level"}) {
         if (!sortsAsNumber(columns.value(QLatin1String(field)))) {
-            qCWarning(lcResults) << path << "declares userdaten." << field << "as" << columns.value(QLatin1String(field));
+            qCWarning(lcResults) << path << "declares userdaten." << field << "as"
+                                 << columns.value(QLatin1String(field));
             return notOurs(path);
         }
     }
