@@ -22,17 +22,16 @@ Q_LOGGING_CATEGORY(lcResults, "quirlix.results")
 namespace {
 
 // The checks keep a value that another program wrote out of the lists: a
-// record's numbers are 16-bit, its date a real day in ISO form.
+// record's numbers are 16-bit, its date a real day in ISO form ("IS", as a
+// text that is no date makes date() Null, which a check lets pass).
 constexpr char kCreateTables[] = R"sql(
-BEGIN IMMEDIATE;
 CREATE TABLE IF NOT EXISTS userdaten (
     Name   TEXT,
     Punkte SMALLINT CHECK (Punkte BETWEEN -32768 AND 32767),
     Spiel  TEXT,
     Level  SMALLINT CHECK (Level BETWEEN -32768 AND 32767),
-    Datum  DATE CHECK (Datum IS NULL OR (typeof(Datum) = 'text' AND Datum = date(Datum)))
+    Datum  DATE CHECK (Datum IS NULL OR (typeof(Datum) = 'text' AND Datum IS date(Datum)))
 );
-COMMIT;
 )sql";
 
 DbStatus notOurs(const QString &path)
@@ -177,11 +176,14 @@ DbResult<DbConnection> openResultsDatabase(const QString &path, ResultsUse use, 
     if (schemaEntries == 0) {
         if (use == ResultsUse::Read)
             return emptyTableInMemory();
+        auto layout = platform::Transaction::begin(db);
+        if (!layout.isOk())
+            return layout.status();
         status = db.exec(kCreateTables);
-        if (!status.isOk()) {
-            db.exec("ROLLBACK");
+        if (status.isOk())
+            status = layout.value().commit();
+        if (!status.isOk())
             return status;
-        }
     }
 
     QHash<QString, QString> columns; // lower-case name -> declared type

@@ -111,6 +111,18 @@ INSTANTIATE_TEST_SUITE_P(Rules, Save,
             1, {"Anna|7|Memory|2.0"}}),
     byName);
 
+// The table we lay out keeps another program's values within the record,
+// so the lists never meet them.
+TEST_F(AppendRecords, OurTableRefusesValuesOutsideTheRecordFromAnyone)
+{
+    ASSERT_TRUE(appendRecords(path(), anna).isOk());
+    SqliteFile file(path());
+    for (const char *row : {"('x', 40000, 'Memory', 1, '2024-01-01')", "('x', 1, 'Memory', -32769, '2024-01-01')",
+                            "('x', 1, 'Memory', 1, 'gestern')", "('x', 1, 'Memory', 1, 20240101)"})
+        EXPECT_FALSE(file.execute(QStringLiteral("INSERT INTO userdaten VALUES ") + QLatin1String(row))) << row;
+    EXPECT_EQ(file.records().size(), 1);
+}
+
 // ---- Files that are not ours, and files that cannot be written -------------------------
 
 struct RefusedCase
