@@ -1,4 +1,5 @@
 #include "platform/forms.h"
+#include "platform/timer.h"
 #include "results/forms/frmSpeichern.h"
 #include "results/forms/registration.h"
 #include "results/resultsdb.h"
@@ -12,6 +13,7 @@
 
 #include <QtCore/QDate>
 #include <QtTest/QTest>
+#include <QtWidgets/QMessageBox>
 
 using platform::Forms;
 using testing_support::advanceClock;
@@ -87,10 +89,17 @@ TEST_F(SaveWindow, AFailedSaveOfTwoRecordsSaysNeitherWasSavedInGermanAndClosesAs
 {
     folder.write(QStringLiteral("Daten.mdb"), "Standard Jet DB, nicht unsere");
     finishGame("Anna", 12, "Bert", 4, 2);
-    open();
+    frmSpeichern *window = open();
     QString message;
-    testing_support::answerNextMessage(&message);
+    bool tickingDuringTheMessage = true;
+    testing_support::whenModal([&](QWidget *box) {
+        message = qobject_cast<QMessageBox *>(box)->text();
+        // The clock goes on while the message waits; a second tick would save again.
+        tickingDuringTheMessage = window->tmrSpeichern->isEnabled();
+        testing_support::clickMessageBoxButton(box, QStringLiteral("OK"));
+    });
     advanceClock(2000);
+    EXPECT_FALSE(tickingDuringTheMessage);
     EXPECT_EQ(message, QStringLiteral("Die Ergebnisse beider Spieler konnten nicht gespeichert werden.\n\nDie Datei "
                                       "\"Daten.mdb\" ist keine Datenbank dieses Programms. Sie bleibt unverändert."));
     EXPECT_FALSE(saveWindowOpen());
