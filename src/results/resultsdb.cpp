@@ -42,8 +42,8 @@ DbStatus notOurs(const QString &path)
                 .arg(QFileInfo(path).fileName())};
 }
 
-// Runs a query and hands each row's first two columns to take; the
-// connection's failure if the engine refuses.
+// Runs a query and hands each row's first two columns to take (the second
+// empty when there is none); the connection's failure if the engine refuses.
 template<class Take>
 DbStatus eachRow(const DbConnection &db, const char *sql, Take take)
 {
@@ -53,7 +53,9 @@ DbStatus eachRow(const DbConnection &db, const char *sql, Take take)
     sqlite3_stmt *statement = prepared.value().get();
     int rc;
     const auto text = [statement](int column) {
-        return QString::fromUtf8(reinterpret_cast<const char *>(sqlite3_column_text(statement, column)));
+        return column < sqlite3_column_count(statement)
+                   ? QString::fromUtf8(reinterpret_cast<const char *>(sqlite3_column_text(statement, column)))
+                   : QString();
     };
     while ((rc = sqlite3_step(statement)) == SQLITE_ROW)
         take(text(0), text(1));
@@ -166,7 +168,7 @@ DbResult<DbConnection> openResultsDatabase(const QString &path, ResultsUse use, 
     const DbConnection &db = opened.value();
 
     int schemaEntries = 0;
-    DbStatus status = eachRow(db, "SELECT count(*), 0 FROM sqlite_schema", [&](const QString &count, const QString &) {
+    DbStatus status = eachRow(db, "SELECT count(*) FROM sqlite_schema", [&](const QString &count, const QString &) {
         schemaEntries = count.toInt();
     });
     if (!status.isOk())
