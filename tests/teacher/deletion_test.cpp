@@ -8,11 +8,15 @@
 #include <unistd.h>
 
 using platform::DbStatus;
-using results_testing::execute;
 using teacher_testing::numberedNames;
 using teacher_testing::storedNames;
 
 namespace {
+
+bool execute(const QString &path, const char *sql)
+{
+    return testing_support::SqliteFile(path).execute(QString::fromUtf8(sql));
+}
 
 class Deletion : public ::testing::Test
 {
@@ -172,7 +176,7 @@ TEST_F(Deletion, AProcessKilledRightAfterADeleteLosesNoOtherRecord)
     ASSERT_EQ(killDeleter(/*all=*/false), 'D');
     QStringList expected = numberedNames(300);
     expected.removeAt(1);
-    EXPECT_EQ(results_testing::integrityCheck(resultsDatabasePath()), QStringLiteral("ok"));
+    EXPECT_EQ(testing_support::SqliteFile(resultsDatabasePath()).integrity(), QStringLiteral("ok"));
     EXPECT_EQ(storedNames(), expected);
 }
 
@@ -188,7 +192,8 @@ TEST_F(Deletion, AProcessKilledWhileDeletingAllLeavesAllOrNothing)
         const qsizetype before = storedNames().size();
         // A kill at a moment that varies by round, or once the delete returned.
         const char done = killDeleter(/*all=*/true, round % 2 == 0 ? 2000 + round * 4000 : 0);
-        ASSERT_EQ(results_testing::integrityCheck(resultsDatabasePath()), QStringLiteral("ok")) << "round " << round;
+        ASSERT_EQ(testing_support::SqliteFile(resultsDatabasePath()).integrity(), QStringLiteral("ok"))
+            << "round " << round;
         const qsizetype left = storedNames().size();
         EXPECT_TRUE(left == 0 || left == before) << left << " records left in round " << round;
         if (done == 'D') {

@@ -1,9 +1,9 @@
 #pragma once
 
-#include "../results/resultstable.h"
 #include "results/recordlist.h"
 #include "results/resultsdb.h"
 #include "results/saving.h"
+#include "support/sqlitefile.h"
 #include "teacher/teacherlist.h"
 
 #include <QtCore/QDate>
@@ -50,7 +50,7 @@ inline QStringList thirtyWithFiveMo()
 inline QStringList storedNames()
 {
     QStringList names;
-    for (const QString &row : results_testing::tableRows(resultsDatabasePath()))
+    for (const QString &row : testing_support::SqliteFile(resultsDatabasePath()).records())
         names << row.section(u'|', 0, 0);
     return names;
 }

@@ -4,10 +4,10 @@
 #include "state/mdlmodul.h"
 #include "results/forms/frmHighscore.h"
 #include "results/forms/registration.h"
-#include "results/resultstable.h"
 #include "shell/forms/frmLoginSpiele.h"
 #include "shell/forms/frmStart.h"
 #include "shell/forms/registration.h"
+#include "support/sqlitefile.h"
 #include "support/testsupport.h"
 
 #include <QtCore/QDate>
@@ -69,12 +69,12 @@ TEST_F(MainRoad, APupilPlaysThePigGameAndFindsTheResultInTheDatabaseAndTheHighsc
     EXPECT_FALSE(Forms::instance().find<frmHaupt>());
     ASSERT_TRUE(Forms::instance().find(QStringLiteral("frmSpeichern")));
     platform::Clock::instance().advance(1999);
-    EXPECT_TRUE(results_testing::tableRows(folder.file(QStringLiteral("Daten.mdb"))).isEmpty())
+    EXPECT_TRUE(testing_support::SqliteFile(folder.file(QStringLiteral("Daten.mdb"))).records().isEmpty())
         << "the record is written only after 2000 ms";
 
     platform::Clock::instance().advance(1);
     const QString today = QDate::currentDate().toString(Qt::ISODate);
-    EXPECT_EQ(results_testing::tableRows(folder.file(QStringLiteral("Daten.mdb"))),
+    EXPECT_EQ(testing_support::SqliteFile(folder.file(QStringLiteral("Daten.mdb"))).records(),
               QStringList({QStringLiteral("Lena|2|Schweinchen|1|") + today}));
     EXPECT_FALSE(Forms::instance().find(QStringLiteral("frmSpeichern")));
     start = Forms::instance().find<frmStart>();
