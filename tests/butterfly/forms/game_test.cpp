@@ -10,11 +10,11 @@
 #include "platform/controls.h"
 #include "platform/forms.h"
 #include "results/forms/registration.h"
-#include "results/resultstable.h"
 #include "shell/forms/frmLoginSpiele.h"
 #include "shell/forms/frmStart.h"
 #include "shell/forms/registration.h"
 #include "support/guisupport.h"
+#include "support/sqlitefile.h"
 #include "support/testsupport.h"
 
 #include <QtCore/QDate>
@@ -84,7 +84,7 @@ protected:
         return start;
     }
 
-    QStringList saved() const { return results_testing::tableRows(folder.file(QStringLiteral("Daten.mdb"))); }
+    QStringList saved() const { return testing_support::SqliteFile(folder.file(QStringLiteral("Daten.mdb"))).records(); }
     static QString today() { return QDate::currentDate().toString(Qt::ISODate); }
 
     testing_support::ProgramFolderFixture folder;
