@@ -1,6 +1,14 @@
 #include "platform/controls.h"
 
+#include "platform/fonts.h"
+#include "platform/logging.h"
+#include "platform/twips.h"
+
+#include <QtCore/QFile>
 #include <QtGui/QMouseEvent>
+#include <QtGui/QTextBlock>
+#include <QtGui/QTextCursor>
+#include <QtWidgets/QTextEdit>
 
 namespace platform {
 
@@ -83,6 +91,43 @@ QLabel *makeLabel(QWidget *parent, const QString &text, const QFont &font, const
     label->setWordWrap(true);
     setForeBack(label, fore, back);
     return label;
+}
+
+QTextEdit *makeRichTextBox(QWidget *parent, const QString &resource)
+{
+    auto *box = new QTextEdit(parent);
+    box->setReadOnly(true);
+    box->setFont(vbFont(QStringLiteral("Times New Roman"), 12));
+    box->document()->setDefaultFont(box->font());
+    box->setTabStopDistance(twipsToPixels(720));
+    QPalette pal = box->palette();
+    pal.setColor(QPalette::Base, Qt::white);
+    pal.setColor(QPalette::Text, Qt::black);
+    box->setPalette(pal);
+
+    QFile file(resource);
+    if (!file.open(QIODevice::ReadOnly)) {
+        qCWarning(lcPlatform) << "text" << resource << "not loaded:" << file.errorString();
+        return box;
+    }
+    // Trimmed: a line end after the last tag would become a blank in the
+    // last paragraph.
+    box->setHtml(QString::fromUtf8(file.readAll()).trimmed());
+
+    for (QTextBlock block = box->document()->begin(); block.isValid(); block = block.next()) {
+        QTextBlockFormat format = block.blockFormat();
+        format.setLeftMargin(twipsToPixels(format.leftMargin()));
+        format.setRightMargin(twipsToPixels(format.rightMargin()));
+        format.setTopMargin(twipsToPixels(format.topMargin()));
+        format.setBottomMargin(twipsToPixels(format.bottomMargin()));
+        format.setTextIndent(twipsToPixels(format.textIndent()));
+        // Word processors stop the first tab of a hanging first line at the
+        // indent of the lines below it; the manual's columns are laid out so.
+        if (format.textIndent() < 0 && format.leftMargin() > 0)
+            format.setTabPositions({QTextOption::Tab(format.leftMargin(), QTextOption::LeftTab)});
+        QTextCursor(block).setBlockFormat(format);
+    }
+    return box;
 }
 
 } // namespace platform

@@ -1,12 +1,13 @@
 #include "platform/form.h"
 
 #include "platform/forms.h"
+#include "platform/keys.h"
 #include "platform/twips.h"
 #include "platform/vbcolor.h"
 
 #include <QtGui/QCloseEvent>
+#include <QtGui/QGuiApplication>
 #include <QtGui/QScreen>
-#include <QtWidgets/QApplication>
 #include <QtWidgets/QMenuBar>
 #include <QtWidgets/QPushButton>
 #include <QtWidgets/QVBoxLayout>
@@ -94,17 +95,17 @@ void Form::setCancelButton(QPushButton *button)
 
 void Form::keyPressEvent(QKeyEvent *event)
 {
-    const int key = event->key();
-    if ((key == Qt::Key_Return || key == Qt::Key_Enter) && event->modifiers() == Qt::NoModifier) {
-        auto *focused = qobject_cast<QPushButton *>(focusWidget());
-        QPushButton *target = focused ? focused : m_defaultButton.data();
+    if (isEnter(event)) {
+        // As on the platform the program was made for, Enter presses the
+        // focused button, a picture button too; elsewhere the default button.
+        auto *focused = qobject_cast<QAbstractButton *>(focusWidget());
+        QAbstractButton *target = focused ? focused : m_defaultButton.data();
         if (target && target->isEnabled() && target->isVisible()) {
             target->click();
             return;
         }
     }
-    if (key == Qt::Key_Escape && event->modifiers() == Qt::NoModifier && m_cancelButton
-        && m_cancelButton->isEnabled()) {
+    if (isEscape(event) && m_cancelButton && m_cancelButton->isEnabled()) {
         m_cancelButton->click();
         return;
     }

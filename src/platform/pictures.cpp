@@ -1,5 +1,6 @@
 #include "platform/pictures.h"
 
+#include "platform/logging.h"
 #include "platform/programfolder.h"
 
 #include <QtCore/QFileInfo>
@@ -7,15 +8,13 @@
 #include <QtGui/QPainter>
 #include <QtSvg/QSvgRenderer>
 
-#include <cstdio>
-
 namespace platform {
 
 namespace {
 
 void reportMissing(const QString &path, const QString &why)
 {
-    std::fprintf(stderr, "quirlix: picture %s not loaded: %s\n", qUtf8Printable(path), qUtf8Printable(why));
+    qCWarning(lcPlatform) << "picture" << path << "not loaded:" << why;
 }
 
 QPixmap renderSvg(const QString &path, QSize size)

@@ -9,6 +9,8 @@
 #include "platform/vbcolor.h"
 #include "shell/hub.h"
 #include "shell/startini.h"
+#include "state/mdlmodul.h"
+#include "state/modvar.h"
 
 #include <QtWidgets/QMenuBar>
 
@@ -69,7 +71,7 @@ void frmStart::Image1_Click()
 {
     if (!Forms::instance().isRegistered(QStringLiteral("frmstartschmetterling")))
         return;
-    chooseGame(Game::Schmetterling);
+    chooseGame(Game::Schmetterling, modVar, Mdlmodul);
     Forms::instance().show(QStringLiteral("frmLoginSpiele"));
 }
 
@@ -77,7 +79,7 @@ void frmStart::Image3_Click()
 {
     if (!Forms::instance().isRegistered(QStringLiteral("frmHaupt")))
         return;
-    chooseGame(Game::Schweinchen);
+    chooseGame(Game::Schweinchen, modVar, Mdlmodul);
     Forms::instance().show(QStringLiteral("frmLoginSpiele"));
 }
 
@@ -85,7 +87,7 @@ void frmStart::Image2_Click()
 {
     if (!Forms::instance().isRegistered(QStringLiteral("frmAnzahl")))
         return;
-    chooseGame(Game::Memory);
+    chooseGame(Game::Memory, modVar, Mdlmodul);
     Forms::instance().show(QStringLiteral("frmAnzahl"));
 }
 

@@ -1,14 +1,15 @@
 #include "arithmetic/forms/frmlevel.h"
 #include "arithmetic/forms/frmokay.h"
 #include "arithmetic/forms/windowtesting.h"
-#include "state/mdlmodul.h"
+#include "platform/clock.h"
 #include "results/forms/frmHighscore.h"
 #include "results/forms/registration.h"
 #include "results/resultstable.h"
 #include "shell/forms/frmLoginSpiele.h"
 #include "shell/forms/frmStart.h"
 #include "shell/forms/registration.h"
-#include "support/testsupport.h"
+#include "state/mdlmodul.h"
+#include "state/modvar.h"
 
 #include <QtCore/QDate>
 #include <QtWidgets/QPlainTextEdit>
@@ -48,8 +49,8 @@ TEST_F(MainRoad, APupilPlaysThePigGameAndFindsTheResultInTheDatabaseAndTheHighsc
     QTest::keyClicks(signIn->txtUserName, QStringLiteral("Lena"));
 
     feedTask(1, 5, 2, 3, 3);
-    whenModalIs<frmlevel>([](frmlevel *choice) { QTest::mouseClick(choice->cmdLevel1, Qt::LeftButton); });
-    QTest::mouseClick(signIn->cmdOK, Qt::LeftButton);
+    whenModalIs<frmlevel>([](frmlevel *choice) { QTest::keyClick(choice->focusWidget(), Qt::Key_Return); });
+    QTest::keyClick(signIn->txtUserName, Qt::Key_Enter, Qt::KeypadModifier);
     testing_support::flushClosedWindows();
 
     EXPECT_FALSE(Forms::instance().find<frmLoginSpiele>());

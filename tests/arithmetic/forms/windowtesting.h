@@ -3,16 +3,14 @@
 #include "arithmetic/forms/frmHaupt.h"
 #include "arithmetic/forms/registration.h"
 #include "arithmetic/testtasks.h"
-#include "platform/clock.h"
 #include "platform/controls.h"
 #include "platform/forms.h"
+#include "state/variablen.h"
 #include "support/guisupport.h"
 
 #include <QtTest/QTest>
 #include <QtWidgets/QLabel>
 #include <QtWidgets/QLineEdit>
-
-#include <gtest/gtest.h>
 
 #include <array>
 #include <memory>
@@ -29,16 +27,13 @@ inline std::vector<std::shared_ptr<bool>> &awaitedModals()
     return awaited;
 }
 
-// Every window of the pig game registered, no window open, the records and
-// the clock at zero.
-class PigGameWindows : public ::testing::Test
+// Every window of the pig game registered.
+class PigGameWindows : public testing_support::WindowTest
 {
 protected:
     void SetUp() override
     {
-        testing_support::resetWindows();
-        platform::Clock::instance().reset();
-        resetGlobals();
+        WindowTest::SetUp();
         registerArithmeticForms();
     }
     void TearDown() override
@@ -49,8 +44,7 @@ protected:
             *waiting = false;
         }
         awaitedModals().clear();
-        testing_support::resetWindows();
-        restoreRandomClock();
+        WindowTest::TearDown();
     }
 };
 
