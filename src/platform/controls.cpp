@@ -114,6 +114,7 @@ QTextEdit *makeRichTextBox(QWidget *parent, const QString &resource)
     // last paragraph.
     box->setHtml(QString::fromUtf8(file.readAll()).trimmed());
 
+    const qreal tabDistance = box->tabStopDistance();
     for (QTextBlock block = box->document()->begin(); block.isValid(); block = block.next()) {
         QTextBlockFormat format = block.blockFormat();
         format.setLeftMargin(twipsToPixels(format.leftMargin()));
@@ -121,10 +122,25 @@ QTextEdit *makeRichTextBox(QWidget *parent, const QString &resource)
         format.setTopMargin(twipsToPixels(format.topMargin()));
         format.setBottomMargin(twipsToPixels(format.bottomMargin()));
         format.setTextIndent(twipsToPixels(format.textIndent()));
-        // Word processors stop the first tab of a hanging first line at the
-        // indent of the lines below it; the manual's columns are laid out so.
-        if (format.textIndent() < 0 && format.leftMargin() > 0)
-            format.setTabPositions({QTextOption::Tab(format.leftMargin(), QTextOption::LeftTab)});
+        // The platform measures tab stops from the paragraph's left edge and
+        // stops the first tab of a hanging first line at the indent of the
+        // lines below it; Qt measures them from where the line starts. A
+        // first line with an indent of its own gets its stops laid out so.
+        if (format.textIndent() != 0) {
+            const qreal start = format.leftMargin() + format.textIndent();
+            qreal last = start;
+            QList<QTextOption::Tab> tabs;
+            if (format.textIndent() < 0) {
+                tabs << QTextOption::Tab(format.leftMargin() - start, QTextOption::LeftTab);
+                last = format.leftMargin();
+            }
+            // Twenty inches of stops: more than any window is wide.
+            for (int stop = 1; stop <= 40; ++stop) {
+                if (stop * tabDistance > last)
+                    tabs << QTextOption::Tab(stop * tabDistance - start, QTextOption::LeftTab);
+            }
+            format.setTabPositions(tabs);
+        }
         QTextCursor(block).setBlockFormat(format);
     }
     return box;
