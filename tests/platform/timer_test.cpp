@@ -40,31 +40,24 @@ TEST_F(TimerTest, TicksEveryIntervalFromTheMomentItIsSwitchedOn)
 }
 
 // The memory game's cover tick switches the computer's timer on at every
-// tick; its interval must go on. Off and on again starts a full interval.
-TEST_F(TimerTest, SwitchingOnARunningTimerKeepsItsIntervalOffAndOnRestartsIt)
+// tick; its interval must go on. Off and on again, or a new interval, starts
+// a full interval.
+TEST_F(TimerTest, SwitchingOnARunningTimerKeepsItsIntervalOffAndOnOrANewIntervalRestartsIt)
 {
-    Timer keeps(1000), restarts(1000);
+    Timer keeps(1000), restarts(1000), newInterval(1000);
     record(keeps, "keeps");
     record(restarts, "restarts");
+    record(newInterval, "new");
     keeps.setEnabled(true);
     restarts.setEnabled(true);
+    newInterval.setEnabled(true);
     advance(700);
     keeps.setEnabled(true);
     restarts.setEnabled(false);
     restarts.setEnabled(true);
+    newInterval.setInterval(500);
     advance(1000);
-    EXPECT_EQ(ticks, QStringList({"keeps@1000", "restarts@1700"}));
-}
-
-TEST_F(TimerTest, ANewIntervalOnARunningTimerStartsItAnew)
-{
-    Timer timer(1000);
-    record(timer, "t");
-    timer.setEnabled(true);
-    advance(600);
-    timer.setInterval(500);
-    advance(500);
-    EXPECT_EQ(ticks, QStringList({"t@1100"}));
+    EXPECT_EQ(ticks, QStringList({"keeps@1000", "new@1200", "restarts@1700", "new@1700"}));
 }
 
 // At 1000 b was scheduled (at 0) before a was rescheduled (at 500).

@@ -34,8 +34,6 @@ public:
     int ticks = 0;
 };
 
-// A window whose load step shows another window modally, as the pig board
-// asks for the level while it opens.
 class frmModal : public Form
 {
     QUIRLIX_FORM(frmModal)
@@ -45,16 +43,6 @@ public:
     {
         setClientSizeTwips(2000, 1000);
     }
-    void Form_Load() override
-    {
-        foundItselfWhileLoading = Forms::instance().find<frmModal>() == this;
-        if (asks)
-            Forms::instance().showModal<frmA>();
-        loadFinished = true;
-    }
-    static inline bool asks = false;
-    bool foundItselfWhileLoading = false;
-    bool loadFinished = false;
 };
 
 class FormsTest : public testing_support::WindowTest
@@ -64,7 +52,6 @@ protected:
     {
         WindowTest::SetUp();
         loads = 0;
-        frmModal::asks = false;
         Forms::instance().registerForm<frmA>();
         Forms::instance().registerForm<frmModal>();
         Forms::instance().setOnLastClosed([this] { ++lastClosed; });
@@ -133,17 +120,6 @@ TEST_F(FormsTest, AModalShowBlocksTheOthersReturnsWhenTheWindowClosesAndTimersTi
     EXPECT_EQ(ticksInside, 3);
     EXPECT_EQ(Forms::instance().find<frmModal>(), nullptr);
     EXPECT_EQ(QApplication::activeModalWidget(), nullptr);
-}
-
-TEST_F(FormsTest, ALoadStepThatShowsAModalWindowFindsItsWindowRegisteredAndFinishesFirst)
-{
-    frmModal::asks = true;
-    testing_support::whenModal([](QWidget *) { Forms::instance().close<frmA>(); });
-    auto *form = Forms::instance().show<frmModal>();
-    ASSERT_NE(form, nullptr);
-    EXPECT_TRUE(form->foundItselfWhileLoading);
-    EXPECT_TRUE(form->loadFinished);
-    EXPECT_TRUE(form->isVisible());
 }
 
 TEST_F(FormsTest, TheWindowSystemsCloseRequestIsIgnoredWithoutACloseBox)
