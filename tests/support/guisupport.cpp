@@ -90,18 +90,13 @@ void clickMessageBoxButton(QWidget *box, const QString &buttonText)
     }
 }
 
-bool savePicture(QWidget *widget, const QString &path)
-{
-    return widget->grab().save(path, "PNG");
-}
-
 void shoot(QWidget *window, const QString &name)
 {
     const QString folder = qEnvironmentVariable("QUIRLIX_SHOTS_DIR");
     if (folder.isEmpty())
         return;
     QCoreApplication::processEvents();
-    savePicture(window, QDir(folder).filePath(name + QStringLiteral(".png")));
+    window->grab().save(QDir(folder).filePath(name + QStringLiteral(".png")), "PNG");
 }
 
 } // namespace testing_support

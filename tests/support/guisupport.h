@@ -46,9 +46,6 @@ void clickMessageBoxButton(QWidget *box, const QString &buttonText);
 // subsystem builds, so a test can see it being shown, hidden or closed.
 void registerStandIn(const QString &name);
 
-// Saves widget->grab() as PNG.
-bool savePicture(QWidget *widget, const QString &path);
-
 // Saves a picture of the window as <name>.png in the folder that
 // QUIRLIX_SHOTS_DIR names, when it is set (scripts/screenshots sets it).
 void shoot(QWidget *window, const QString &name);
