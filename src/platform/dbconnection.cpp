@@ -1,11 +1,14 @@
 #include "platform/dbconnection.h"
 
 #include <QtCore/QFile>
-#include <QtCore/QFileInfo>
 
 #include <sqlite3.h>
 
 #include <cerrno>
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 namespace platform {
 
@@ -34,60 +37,92 @@ namespace {
 // The first 16 bytes of every SQLite database file.
 constexpr char kHeader[] = "SQLite format 3";
 
-DbStatus notADatabase(const QString &path)
+struct Descriptor
 {
-    return statusFromEngine(SQLITE_NOTADB, 0, path, {});
-}
+    int fd;
+    ~Descriptor()
+    {
+        if (fd >= 0)
+            ::close(fd);
+    }
+};
 
 // A file of the name that is not an SQLite database must never reach the
-// engine: it would refuse most of them itself, but a reason for the refusal
-// that does not depend on the engine's heuristics is worth 16 bytes of I/O.
-DbStatus checkExistingFile(const QString &path)
+// engine: beside a stray journal of that name the engine would first play
+// the journal back into it, and only then look at what it is.
+DbStatus checkExistingFile(const QString &path, const QByteArray &name)
 {
-    const QFileInfo info(path);
-    if (info.isDir())
+    const Descriptor file {::open(name.constData(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC)};
+    struct stat info {};
+    if (file.fd < 0 || ::fstat(file.fd, &info) != 0)
+        return statusFromEngine(SQLITE_CANTOPEN, errno, path, {});
+    if (S_ISDIR(info.st_mode))
         return statusFromEngine(SQLITE_CANTOPEN, EISDIR, path, {});
-    if (info.size() == 0)
+    if (!S_ISREG(info.st_mode))
+        return statusFromEngine(SQLITE_NOTADB, 0, path, QStringLiteral("not a regular file"));
+    if (info.st_size == 0)
         return {}; // an empty file is an empty database to the engine
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        return statusFromEngine(SQLITE_CANTOPEN, file.error() == QFileDevice::PermissionsError ? EACCES : 0, path, {});
-    const QByteArray head = file.read(sizeof kHeader);
-    if (head != QByteArray(kHeader, sizeof kHeader))
-        return notADatabase(path);
+    char head[sizeof kHeader] = {};
+    if (::read(file.fd, head, sizeof head) != static_cast<ssize_t>(sizeof head)
+        || QByteArrayView(head, sizeof head) != QByteArrayView(kHeader, sizeof kHeader))
+        return statusFromEngine(SQLITE_NOTADB, 0, path, QStringLiteral("no SQLite header"));
     return {};
+}
+
+DbStatus notOpen()
+{
+    return {DbStatus::Code::Failed, QStringLiteral("Die Datenbank ist nicht geöffnet.")};
+}
+
+DbResult<DbConnection> configure(DbConnection connection, int busyTimeoutMs)
+{
+    sqlite3 *db = connection.handle();
+    sqlite3_extended_result_codes(db, 1);
+    sqlite3_busy_timeout(db, busyTimeoutMs);
+    // Reading the schema makes the engine look at the file now, so a damaged
+    // one or a lock held too long is reported here, before anything is done.
+    const DbStatus status = connection.exec("PRAGMA synchronous = EXTRA; SELECT count(*) FROM sqlite_schema;");
+    if (!status.isOk())
+        return status;
+    return connection;
 }
 
 } // namespace
 
 DbResult<DbConnection> DbConnection::open(const QString &path, int busyTimeoutMs)
 {
-    const bool exists = QFileInfo::exists(path);
-    if (exists) {
-        const DbStatus check = checkExistingFile(path);
+    const QByteArray name = QFile::encodeName(path);
+    // The file is created here, not by the engine: when creating fails, the
+    // engine retries read-only and reports that retry's cause (a missing
+    // file) instead of the first one (a folder that cannot be written).
+    const Descriptor created {::open(name.constData(), O_RDWR | O_CREAT | O_EXCL | O_NOCTTY | O_CLOEXEC, 0666)};
+    if (created.fd < 0) {
+        if (errno != EEXIST)
+            return statusFromEngine(SQLITE_CANTOPEN, errno, path, {});
+        const DbStatus check = checkExistingFile(path, name);
         if (!check.isOk())
             return check;
     }
 
     auto impl = std::make_shared<Impl>();
     impl->path = path;
-    int flags = SQLITE_OPEN_READWRITE | SQLITE_OPEN_NOMUTEX;
-    if (!exists)
-        flags |= SQLITE_OPEN_CREATE;
-    const int rc = sqlite3_open_v2(QFile::encodeName(path).constData(), &impl->db, flags, nullptr);
+    const int rc = sqlite3_open_v2(name.constData(), &impl->db, SQLITE_OPEN_READWRITE | SQLITE_OPEN_NOMUTEX, nullptr);
     DbConnection connection;
     connection.d = impl;
     if (rc != SQLITE_OK)
         return connection.lastFailure(rc);
-    sqlite3_extended_result_codes(impl->db, 1);
-    sqlite3_busy_timeout(impl->db, busyTimeoutMs);
+    return configure(std::move(connection), busyTimeoutMs);
+}
 
-    // Reading the schema makes the engine look at the file now, so a damaged
-    // one or a lock held too long is reported here, before anything is done.
-    DbStatus status = connection.exec("PRAGMA synchronous = FULL; SELECT count(*) FROM sqlite_schema;");
-    if (!status.isOk())
-        return status;
-    return connection;
+DbResult<DbConnection> DbConnection::openInMemory()
+{
+    auto impl = std::make_shared<Impl>();
+    DbConnection connection;
+    connection.d = impl;
+    const int rc = sqlite3_open_v2(":memory:", &impl->db, SQLITE_OPEN_READWRITE | SQLITE_OPEN_NOMUTEX, nullptr);
+    if (rc != SQLITE_OK)
+        return connection.lastFailure(rc);
+    return configure(std::move(connection), 0);
 }
 
 bool DbConnection::isOpen() const
@@ -114,11 +149,23 @@ bool DbConnection::isReadOnly() const
 DbStatus DbConnection::exec(const char *sql) const
 {
     if (!isOpen())
-        return {DbStatus::Code::Failed, QStringLiteral("Die Datenbank ist nicht geöffnet.")};
+        return notOpen();
     const int rc = sqlite3_exec(d->db, sql, nullptr, nullptr, nullptr);
     if (rc != SQLITE_OK)
         return lastFailure(rc);
     return {};
+}
+
+DbResult<Statement> DbConnection::prepare(const QByteArray &sql) const
+{
+    if (!isOpen())
+        return notOpen();
+    sqlite3_stmt *raw = nullptr;
+    const int rc = sqlite3_prepare_v2(d->db, sql.constData(), static_cast<int>(sql.size()), &raw, nullptr);
+    Statement statement(raw);
+    if (rc != SQLITE_OK)
+        return lastFailure(rc);
+    return DbResult<Statement>(std::move(statement));
 }
 
 DbStatus DbConnection::lastFailure(int engineCode) const
@@ -126,6 +173,43 @@ DbStatus DbConnection::lastFailure(int engineCode) const
     if (!isOpen())
         return statusFromEngine(engineCode, 0, path(), QString::fromUtf8(sqlite3_errstr(engineCode)));
     return statusFromEngine(engineCode, sqlite3_system_errno(d->db), d->path, QString::fromUtf8(sqlite3_errmsg(d->db)));
+}
+
+// ---- Transaction -----------------------------------------------------------------
+
+Transaction::Transaction(DbConnection connection)
+    : m_connection(std::move(connection))
+{
+}
+
+Transaction::Transaction(Transaction &&other) noexcept
+    : m_connection(std::move(other.m_connection))
+{
+}
+
+DbResult<Transaction> Transaction::begin(const DbConnection &connection)
+{
+    // IMMEDIATE: the write lock now, not at the first write, so a busy file
+    // is reported before anything is written.
+    const DbStatus status = connection.exec("BEGIN IMMEDIATE");
+    if (!status.isOk())
+        return status;
+    return Transaction(connection);
+}
+
+Transaction::~Transaction()
+{
+    // A failed COMMIT may have rolled back already (an I/O error does).
+    if (m_connection.isOpen() && !sqlite3_get_autocommit(m_connection.handle()))
+        m_connection.exec("ROLLBACK");
+}
+
+DbStatus Transaction::commit()
+{
+    const DbStatus status = m_connection.exec("COMMIT");
+    if (status.isOk())
+        m_connection = DbConnection();
+    return status;
 }
 
 } // namespace platform

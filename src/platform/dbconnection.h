@@ -21,8 +21,9 @@ using Statement = std::unique_ptr<sqlite3_stmt, StatementDeleter>;
 // An open SQLite database file. Copies share the one connection, which
 // closes when the last copy (a record set holds one) goes.
 //
-// Every change is committed durably: a rollback journal and full syncs, so a
-// process killed at any moment leaves the last committed state intact.
+// Every commit is durable: a rollback journal and synchronous = EXTRA, which
+// also syncs the folder once the journal is deleted, so neither a killed
+// process nor a power cut right after a commit can undo it.
 class DbConnection
 {
 public:
@@ -30,11 +31,14 @@ public:
     // that a window waiting on a stuck one still gives up in reasonable time.
     static constexpr int DefaultBusyTimeoutMs = 3000;
 
-    // Opens an existing database, or creates an empty one when no file of
-    // that name exists. An existing file is written to only through later
-    // statements: a file that is not an SQLite database is refused before
-    // the engine sees it, so it stays byte for byte as it was.
+    // Opens an existing database, or creates an empty file when nothing of
+    // that name exists (a failure to create it reports its first cause: a
+    // folder that cannot be written, not the engine's later retry). A file
+    // that is not an SQLite database is refused before the engine sees it,
+    // so it stays byte for byte as it was, even beside a stray journal.
     static DbResult<DbConnection> open(const QString &path, int busyTimeoutMs = DefaultBusyTimeoutMs);
+    // An empty database in memory, gone when the last copy goes.
+    static DbResult<DbConnection> openInMemory();
 
     DbConnection();
     ~DbConnection();
@@ -51,6 +55,9 @@ public:
 
     // Runs statements that return no rows.
     DbStatus exec(const char *sql) const;
+    // One statement, ready to bind and step; the failure with its reason when
+    // the engine refuses it.
+    DbResult<Statement> prepare(const QByteArray &sql) const;
     // The status of the connection's last failed call, as a reason for the
     // user; engineCode is that call's result code.
     DbStatus lastFailure(int engineCode) const;
@@ -58,6 +65,26 @@ public:
 private:
     struct Impl;
     std::shared_ptr<Impl> d;
+};
+
+// A write transaction on a connection: begun holding the write lock, so no
+// other copy can slip a change in between; undone when it goes out of scope
+// without commit(). Everything written inside is kept together or not at all.
+class Transaction
+{
+public:
+    static DbResult<Transaction> begin(const DbConnection &connection);
+
+    Transaction(Transaction &&other) noexcept;
+    Transaction &operator=(Transaction &&) = delete;
+    ~Transaction();
+
+    DbStatus commit();
+
+private:
+    explicit Transaction(DbConnection connection);
+
+    DbConnection m_connection; // not open once committed or rolled back
 };
 
 } // namespace platform

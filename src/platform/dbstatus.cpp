@@ -5,29 +5,69 @@
 #include <sqlite3.h>
 
 #include <cerrno>
+#include <cstring>
 
 namespace platform {
 
+Q_LOGGING_CATEGORY(lcDb, "quirlix.db")
+
+namespace {
+
+using Code = DbStatus::Code;
+
+// The failures that come from the operating system, whoever saw them.
+DbStatus fromSystem(int systemErrno, int engineCode, const QFileInfo &info)
+{
+    const QString file = info.fileName();
+    switch (systemErrno) {
+    case EACCES:
+    case EPERM:
+        return {Code::NoPermission,
+                QStringLiteral("Für die Datei \"%1\" oder ihren Ordner fehlt die Berechtigung.").arg(file),
+                engineCode};
+    case EROFS:
+        return {Code::ReadOnly, QStringLiteral("Die Datei \"%1\" liegt auf einem schreibgeschützten Datenträger.").arg(file),
+                engineCode};
+    case ENOSPC:
+    case EDQUOT:
+        return {Code::DiskFull,
+                QStringLiteral("Auf dem Datenträger ist kein Platz mehr frei für die Datei \"%1\".").arg(file),
+                engineCode};
+    case ENOENT:
+    case ENOTDIR:
+        return {Code::CannotOpen,
+                QStringLiteral("Der Ordner \"%1\" für die Datei \"%2\" ist nicht vorhanden.").arg(info.path(), file),
+                engineCode};
+    case EISDIR:
+        return {Code::CannotOpen, QStringLiteral("An der Stelle der Datei \"%1\" liegt ein Ordner.").arg(file),
+                engineCode};
+    default:
+        return {};
+    }
+}
+
+} // namespace
+
 DbStatus statusFromEngine(int engineCode, int systemErrno, const QString &path, const QString &engineMessage)
 {
-    using Code = DbStatus::Code;
     const QFileInfo info(path);
     const QString file = info.fileName();
-    switch (engineCode & 0xff) {
-    case SQLITE_OK:
-    case SQLITE_ROW:
-    case SQLITE_DONE:
+    const int primary = engineCode & 0xff;
+    if (primary == SQLITE_OK || primary == SQLITE_ROW || primary == SQLITE_DONE)
         return {};
+    qCWarning(lcDb).nospace() << path << ": " << engineMessage << " (code " << engineCode << ")"
+                              << (systemErrno ? ", system: " : "") << (systemErrno ? std::strerror(systemErrno) : "");
+    switch (primary) {
     case SQLITE_NOTADB:
-    case SQLITE_CORRUPT:
         return {Code::NotADatabase,
-                QStringLiteral("Die Datei \"%1\" ist keine Datenbank dieses Programms oder sie ist beschädigt. "
-                               "Sie bleibt unverändert.")
-                    .arg(file),
+                QStringLiteral("Die Datei \"%1\" ist keine Datenbank dieses Programms. Sie bleibt unverändert.").arg(file),
+                engineCode};
+    case SQLITE_CORRUPT:
+        return {Code::Damaged, QStringLiteral("Die Datei \"%1\" ist beschädigt. Sie bleibt unverändert.").arg(file),
                 engineCode};
     case SQLITE_READONLY:
-        return {Code::ReadOnly,
-                QStringLiteral("Die Datei \"%1\" oder ihr Ordner ist schreibgeschützt.").arg(file), engineCode};
+        return {Code::ReadOnly, QStringLiteral("Die Datei \"%1\" oder ihr Ordner ist schreibgeschützt.").arg(file),
+                engineCode};
     case SQLITE_BUSY:
     case SQLITE_LOCKED:
         return {Code::Locked,
@@ -40,44 +80,26 @@ DbStatus statusFromEngine(int engineCode, int systemErrno, const QString &path, 
                 QStringLiteral("Auf dem Datenträger ist kein Platz mehr frei für die Datei \"%1\".").arg(file),
                 engineCode};
     case SQLITE_IOERR:
+        if (DbStatus system = fromSystem(systemErrno, engineCode, info); !system.isOk())
+            return system;
         return {Code::IoError,
                 QStringLiteral("Beim Lesen oder Schreiben der Datei \"%1\" ist ein Fehler aufgetreten.").arg(file),
                 engineCode};
     case SQLITE_PERM:
     case SQLITE_CANTOPEN:
-        switch (systemErrno) {
-        case EACCES:
-        case EPERM:
-        case EROFS:
-            return {Code::ReadOnly,
-                    QStringLiteral("Die Datei \"%1\" oder ihr Ordner ist schreibgeschützt.").arg(file), engineCode};
-        case ENOENT:
-        case ENOTDIR:
-            return {Code::CannotOpen,
-                    QStringLiteral("Der Ordner \"%1\" für die Datei \"%2\" ist nicht vorhanden.")
-                        .arg(info.path(), file),
-                    engineCode};
-        case EISDIR:
-            return {Code::CannotOpen,
-                    QStringLiteral("An der Stelle der Datei \"%1\" liegt ein Ordner.").arg(file), engineCode};
-        default:
-            return {Code::CannotOpen,
-                    QStringLiteral("Die Datei \"%1\" kann nicht geöffnet oder angelegt werden.").arg(file),
-                    engineCode};
-        }
+        if (DbStatus system = fromSystem(systemErrno, engineCode, info); !system.isOk())
+            return system;
+        return {Code::CannotOpen,
+                QStringLiteral("Die Datei \"%1\" kann nicht geöffnet oder angelegt werden.").arg(file), engineCode};
     case SQLITE_CONSTRAINT:
     case SQLITE_MISMATCH:
     case SQLITE_TOOBIG:
-        return {Code::BadValue,
-                QStringLiteral("Ein Wert passt nicht in sein Feld der Datei \"%1\" (%2).").arg(file, engineMessage),
+        return {Code::BadValue, QStringLiteral("Ein Wert passt nicht in sein Feld der Datei \"%1\".").arg(file),
                 engineCode};
     case SQLITE_NOMEM:
         return {Code::Failed, QStringLiteral("Der Arbeitsspeicher reicht nicht aus."), engineCode};
     default:
-        return {Code::Failed,
-                QStringLiteral("Die Datenbank \"%1\" meldet einen Fehler: %2 (Code %3).")
-                    .arg(file, engineMessage)
-                    .arg(engineCode),
+        return {Code::Failed, QStringLiteral("Die Datenbank \"%1\" meldet einen Fehler (Code %2).").arg(file).arg(engineCode),
                 engineCode};
     }
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QtCore/QLoggingCategory>
 #include <QtCore/QString>
 
 #include <optional>
@@ -15,8 +16,10 @@ class DbStatus
 public:
     enum class Code {
         Ok,
-        NotADatabase,    // another format, or a damaged database
-        ReadOnly,        // the file or its folder cannot be written
+        NotADatabase,    // another format, or an SQLite file that is not ours
+        Damaged,         // our database, damaged
+        ReadOnly,        // the file, its folder or its disk is write-protected
+        NoPermission,    // the file or its folder may not be written or read
         CannotOpen,      // the file cannot be opened or created
         Locked,          // another program holds the database past the wait
         DiskFull,
@@ -73,8 +76,11 @@ private:
     DbStatus m_status;
 };
 
-// Translates an SQLite result code into a status whose reason names the
-// file. systemErrno is what the engine saw from the operating system.
+Q_DECLARE_LOGGING_CATEGORY(lcDb)
+
+// Translates an SQLite result code into a status whose German reason names
+// the file. systemErrno is what the engine saw from the operating system.
+// The engine's message goes to the log (lcDb) with the system's text.
 DbStatus statusFromEngine(int engineCode, int systemErrno, const QString &path, const QString &engineMessage);
 
 } // namespace platform

@@ -1,5 +1,7 @@
 #include "platform/recordset.h"
 
+#include "platform/recordquery.h"
+
 #include <QtCore/QDate>
 
 #include <sqlite3.h>
@@ -9,182 +11,6 @@
 namespace platform {
 
 namespace {
-
-// ---- The SQL text the record set understands -------------------------------
-
-struct Token
-{
-    enum class Kind { Word, Quoted, Symbol, End };
-    Kind kind = Kind::End;
-    QString text;
-};
-
-class Lexer
-{
-public:
-    explicit Lexer(QStringView sql)
-        : m_sql(sql)
-    {
-    }
-
-    // false for text that does not split into tokens (an unclosed quote).
-    bool next(Token &token)
-    {
-        while (m_i < m_sql.size() && m_sql[m_i].isSpace())
-            ++m_i;
-        if (m_i >= m_sql.size()) {
-            token = {Token::Kind::End, {}};
-            return true;
-        }
-        const QChar c = m_sql[m_i];
-        if (c.isLetterOrNumber() || c == u'_') {
-            const qsizetype start = m_i;
-            while (m_i < m_sql.size() && (m_sql[m_i].isLetterOrNumber() || m_sql[m_i] == u'_'))
-                ++m_i;
-            token = {Token::Kind::Word, m_sql.mid(start, m_i - start).toString()};
-            return true;
-        }
-        if (c == u'[' || c == u'"' || c == u'`') {
-            const QChar close = c == u'[' ? QChar(u']') : c;
-            const qsizetype end = m_sql.indexOf(close, m_i + 1);
-            if (end < 0)
-                return false;
-            token = {Token::Kind::Quoted, m_sql.mid(m_i + 1, end - m_i - 1).toString()};
-            m_i = end + 1;
-            return true;
-        }
-        token = {Token::Kind::Symbol, QString(c)};
-        ++m_i;
-        return true;
-    }
-
-private:
-    QStringView m_sql;
-    qsizetype m_i = 0;
-};
-
-struct Query
-{
-    struct Key
-    {
-        QString field;
-        bool descending = false;
-    };
-    QString table;
-    std::vector<Key> keys;
-};
-
-bool isWord(const Token &token, const char *word)
-{
-    return token.kind == Token::Kind::Word && token.text.compare(QLatin1String(word), Qt::CaseInsensitive) == 0;
-}
-
-bool isName(const Token &token)
-{
-    return token.kind == Token::Kind::Quoted || token.kind == Token::Kind::Word;
-}
-
-bool isSymbol(const Token &token, char16_t symbol)
-{
-    return token.kind == Token::Kind::Symbol && token.text == QChar(symbol);
-}
-
-bool sameName(const QString &a, const QString &b)
-{
-    return a.compare(b, Qt::CaseInsensitive) == 0;
-}
-
-// A table name alone, or SELECT [t.]* FROM t [ORDER BY [t.]f [ASC|DESC], ...].
-std::optional<Query> parseQuery(QStringView sql, QString *error)
-{
-    const auto unsupported = [error]() -> std::optional<Query> {
-        *error = QStringLiteral("nur \"SELECT * FROM Tabelle\" mit \"ORDER BY\" über ihre Felder "
-                                "oder ein Tabellenname sind möglich");
-        return std::nullopt;
-    };
-    std::vector<Token> tokens;
-    Lexer lexer(sql);
-    for (;;) {
-        Token token;
-        if (!lexer.next(token)) {
-            *error = QStringLiteral("ein Name in Anführungszeichen oder Klammern wird nicht geschlossen");
-            return std::nullopt;
-        }
-        if (token.kind == Token::Kind::End)
-            break;
-        tokens.push_back(std::move(token));
-    }
-    if (!tokens.empty() && isSymbol(tokens.back(), u';'))
-        tokens.pop_back();
-    size_t i = 0;
-    const auto at = [&](size_t k) -> const Token & {
-        static const Token end;
-        return k < tokens.size() ? tokens[k] : end;
-    };
-
-    Query query;
-    if (tokens.size() == 1 && isName(tokens[0])) {
-        query.table = tokens[0].text;
-        return query;
-    }
-    if (!isWord(at(i++), "select"))
-        return unsupported();
-    QString qualifier;
-    if (isName(at(i)) && isSymbol(at(i + 1), u'.')) {
-        qualifier = at(i).text;
-        i += 2;
-    }
-    if (!isSymbol(at(i++), u'*') || !isWord(at(i++), "from") || !isName(at(i)))
-        return unsupported();
-    query.table = at(i++).text;
-    if (!qualifier.isEmpty() && !sameName(qualifier, query.table))
-        return unsupported();
-    if (i == tokens.size())
-        return query;
-    if (!isWord(at(i++), "order") || !isWord(at(i++), "by"))
-        return unsupported();
-    for (;;) {
-        Query::Key key;
-        if (!isName(at(i)))
-            return unsupported();
-        key.field = at(i++).text;
-        if (isSymbol(at(i), u'.')) {
-            if (!sameName(key.field, query.table) || !isName(at(i + 1)))
-                return unsupported();
-            key.field = at(i + 1).text;
-            i += 2;
-        }
-        if (isWord(at(i), "asc")) {
-            ++i;
-        } else if (isWord(at(i), "desc")) {
-            key.descending = true;
-            ++i;
-        }
-        query.keys.push_back(key);
-        if (i == tokens.size())
-            return query;
-        if (!isSymbol(at(i++), u','))
-            return unsupported();
-    }
-}
-
-QString quoted(const QString &name)
-{
-    QString result = name;
-    result.replace(QStringLiteral("\""), QStringLiteral("\"\""));
-    return u'"' + result + u'"';
-}
-
-// The statement that reads the query's rows, each with its rowid first, so
-// that Delete knows which row to remove and equal keys keep their order.
-QString selectText(const Query &query)
-{
-    QString sql = QStringLiteral("SELECT rowid, * FROM ") + quoted(query.table) + QStringLiteral(" ORDER BY ");
-    for (const Query::Key &key : query.keys)
-        sql += quoted(key.field) + (key.descending ? QStringLiteral(" COLLATE NOCASE DESC, ")
-                                                   : QStringLiteral(" COLLATE NOCASE ASC, "));
-    return sql + QStringLiteral("rowid");
-}
 
 // "yyyy-MM-dd", optionally followed by a time, as "dd.MM.yyyy".
 bool germanDate(const char *iso, quint32 length, QString &out)
@@ -220,20 +46,18 @@ DbResult<RecordSet> RecordSet::open(const DbConnection &connection, const QStrin
     if (!connection.isOpen())
         return badQuery(QStringLiteral("die Datenbank ist nicht geöffnet"));
     QString why;
-    const std::optional<Query> query = parseQuery(sql, &why);
+    const std::optional<RecordQuery> query = RecordQuery::parse(sql, &why);
     if (!query)
         return badQuery(why);
 
-    sqlite3_stmt *raw = nullptr;
-    const QByteArray text = selectText(*query).toUtf8();
-    const int rc = sqlite3_prepare_v2(connection.handle(), text.constData(), static_cast<int>(text.size()), &raw,
-                                      nullptr);
-    Statement statement(raw);
-    if (rc != SQLITE_OK) {
-        if ((rc & 0xff) == SQLITE_ERROR)
-            return badQuery(QString::fromUtf8(sqlite3_errmsg(connection.handle())));
-        return connection.lastFailure(rc);
+    auto prepared = connection.prepare(query->selectText().toUtf8());
+    if (!prepared.isOk()) {
+        // The engine's own words for an unknown table stay in the log.
+        if ((prepared.status().engineCode() & 0xff) == SQLITE_ERROR)
+            return badQuery(QStringLiteral("die Tabelle \"%1\" gibt es nicht").arg(query->table));
+        return prepared.status();
     }
+    sqlite3_stmt *raw = prepared.value().get();
 
     RecordSet records;
     records.m_connection = connection;
@@ -255,7 +79,7 @@ DbResult<RecordSet> RecordSet::open(const DbConnection &connection, const QStrin
     }
     // The engine would take an unknown name in quotes for a text and sort by
     // that constant without a word.
-    for (const Query::Key &key : query->keys) {
+    for (const RecordQuery::Key &key : query->keys) {
         if (records.fieldIndex(key.field) < 0)
             return badQuery(QStringLiteral("das Feld \"%1\" gibt es nicht").arg(key.field));
     }
@@ -614,26 +438,25 @@ DbStatus RecordSet::Update()
             names += u',';
             values += u',';
         }
-        names += quoted(m_fields[f].name);
+        names += quotedName(m_fields[f].name);
         values += u'?';
         set.push_back(static_cast<int>(f));
     }
-    const QString sql = set.empty() ? QStringLiteral("INSERT INTO %1 DEFAULT VALUES").arg(quoted(m_table))
-                                    : QStringLiteral("INSERT INTO %1 (%2) VALUES (%3)").arg(quoted(m_table), names, values);
-    const QByteArray text = sql.toUtf8();
-    sqlite3_stmt *raw = nullptr;
-    int rc = sqlite3_prepare_v2(m_connection.handle(), text.constData(), static_cast<int>(text.size()), &raw, nullptr);
-    Statement insert(raw);
-    if (rc != SQLITE_OK)
-        return m_connection.lastFailure(rc);
+    const QString sql = set.empty() ? QStringLiteral("INSERT INTO %1 DEFAULT VALUES").arg(quotedName(m_table))
+                                    : QStringLiteral("INSERT INTO %1 (%2) VALUES (%3)").arg(quotedName(m_table), names, values);
+    auto insert = m_connection.prepare(sql.toUtf8());
+    if (!insert.isOk())
+        return insert.status();
+    sqlite3_stmt *raw = insert.value().get();
     for (size_t k = 0; k < set.size(); ++k) {
         const DbStatus bound = bindEdit(raw, static_cast<int>(k) + 1, *m_edit[static_cast<size_t>(set[k])]);
         if (!bound.isOk())
             return bound;
     }
     // Outside a transaction the insert commits as it completes, journal
-    // synced, so the record is on disk when Update returns.
-    rc = sqlite3_step(raw);
+    // synced, so the record is on disk when Update returns; inside one it
+    // waits for the transaction's commit.
+    const int rc = sqlite3_step(raw);
     if (rc != SQLITE_DONE)
         return m_connection.lastFailure(rc);
     const qint64 rowid = sqlite3_last_insert_rowid(m_connection.handle());
@@ -643,28 +466,24 @@ DbStatus RecordSet::Update()
         return {};
 
     // Read the stored row back, so the set shows what the table holds.
-    const QByteArray select =
-        (QStringLiteral("SELECT rowid, * FROM ") + quoted(m_table) + QStringLiteral(" WHERE rowid = ?")).toUtf8();
-    rc = sqlite3_prepare_v2(m_connection.handle(), select.constData(), static_cast<int>(select.size()), &raw, nullptr);
-    Statement reread(raw);
-    if (rc != SQLITE_OK)
-        return m_connection.lastFailure(rc);
-    sqlite3_bind_int64(raw, 1, rowid);
-    return load(raw);
+    auto reread = m_connection.prepare(
+        (QStringLiteral("SELECT rowid, * FROM ") + quotedName(m_table) + QStringLiteral(" WHERE rowid = ?")).toUtf8());
+    if (!reread.isOk())
+        return reread.status();
+    sqlite3_bind_int64(reread.value().get(), 1, rowid);
+    return load(reread.value().get());
 }
 
 DbStatus RecordSet::Delete()
 {
     if (!hasCurrent())
         return noCurrentRecord();
-    const QByteArray sql = (QStringLiteral("DELETE FROM ") + quoted(m_table) + QStringLiteral(" WHERE rowid = ?")).toUtf8();
-    sqlite3_stmt *raw = nullptr;
-    int rc = sqlite3_prepare_v2(m_connection.handle(), sql.constData(), static_cast<int>(sql.size()), &raw, nullptr);
-    Statement statement(raw);
-    if (rc != SQLITE_OK)
-        return m_connection.lastFailure(rc);
-    sqlite3_bind_int64(raw, 1, m_rowids[m_order[static_cast<size_t>(m_position)]]);
-    rc = sqlite3_step(raw);
+    auto statement =
+        m_connection.prepare((QStringLiteral("DELETE FROM ") + quotedName(m_table) + QStringLiteral(" WHERE rowid = ?")).toUtf8());
+    if (!statement.isOk())
+        return statement.status();
+    sqlite3_bind_int64(statement.value().get(), 1, m_rowids[m_order[static_cast<size_t>(m_position)]]);
+    const int rc = sqlite3_step(statement.value().get());
     if (rc != SQLITE_DONE)
         return m_connection.lastFailure(rc);
     m_order.erase(m_order.begin() + m_position);

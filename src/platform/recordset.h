@@ -86,8 +86,9 @@ public:
     DbStatus MovePrevious();
 
     // AddNew starts a new record with every field Null; setField fills it;
-    // Update stores and commits it. The new record joins the set at its end
-    // (whatever the sort order); the current record stays what it was.
+    // Update stores it, committed at once unless a Transaction is open. The
+    // new record joins the set at its end (whatever the sort order); the
+    // current record stays what it was.
     DbStatus AddNew();
     DbStatus setField(QStringView name, const QVariant &value);
     DbStatus Update();

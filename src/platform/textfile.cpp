@@ -1,10 +1,17 @@
 #include "platform/textfile.h"
 
+#include "platform/systemerror.h"
+
 #include <QtCore/QFile>
-#include <QtCore/QFileInfo>
 #include <QtCore/QSaveFile>
 
 #include <array>
+#include <cerrno>
+#include <cstring>
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 namespace platform {
 
@@ -17,6 +24,16 @@ constexpr std::array<char16_t, 32> high = {
     0x02C6, 0x2030, 0x0160, 0x2039, 0x0152, 0x008D, 0x017D, 0x008F,
     0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022, 0x2013, 0x2014,
     0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178,
+};
+
+struct Descriptor
+{
+    int fd;
+    ~Descriptor()
+    {
+        if (fd >= 0)
+            ::close(fd);
+    }
 };
 
 } // namespace
@@ -54,35 +71,67 @@ QByteArray toWindows1252(const QString &text)
     return bytes;
 }
 
-FirstLine readFirstLine(const QString &path)
+FirstLine readFirstLine(const QString &path, qsizetype maxBytes)
 {
     FirstLine result;
-    QFile file(path);
-    if (!QFileInfo::exists(path)) {
-        result.status = FirstLine::Status::Missing;
-        return result;
-    }
-    if (!file.open(QIODevice::ReadOnly)) {
+    // errorNumber 0: no system error, only our own reason.
+    const auto unreadable = [&](int errorNumber, const QString &why = {}) {
         result.status = FirstLine::Status::Unreadable;
-        result.error = file.errorString();
+        result.error = why.isEmpty() ? systemReason(errorNumber) : why;
+        qCWarning(lcFiles).nospace() << "cannot read " << path << ": "
+                                     << (errorNumber ? std::strerror(errorNumber) : "not a plain short line");
         return result;
+    };
+    const QByteArray name = QFile::encodeName(path);
+
+    // lstat, not stat: a link whose target is missing is not a missing file.
+    struct stat link {};
+    if (::lstat(name.constData(), &link) != 0) {
+        if (errno == ENOENT) {
+            result.status = FirstLine::Status::Missing;
+            return result;
+        }
+        return unreadable(errno);
     }
-    QByteArray bytes;
-    char c = 0;
-    bool any = false;
-    while (file.getChar(&c)) {
-        any = true;
-        if (c == '\r' || c == '\n')
+    // O_NONBLOCK: opening a FIFO for reading would wait for a writer.
+    const Descriptor file {::open(name.constData(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC)};
+    const int fd = file.fd;
+    if (fd < 0) {
+        const int error = errno;
+        if (error == ENOENT && S_ISLNK(link.st_mode))
+            return unreadable(error, QStringLiteral("ihre Verknüpfung zeigt auf nichts"));
+        return unreadable(error);
+    }
+    // The type of what was opened, so nothing can be swapped in between.
+    struct stat info {};
+    if (::fstat(fd, &info) != 0)
+        return unreadable(errno);
+    if (S_ISDIR(info.st_mode))
+        return unreadable(EISDIR);
+    if (!S_ISREG(info.st_mode))
+        return unreadable(0, QStringLiteral("sie ist keine gewöhnliche Datei"));
+
+    // One byte more than a line may hold tells a full line from a longer one.
+    QByteArray bytes(maxBytes + 1, Qt::Uninitialized);
+    qsizetype got = 0;
+    while (got < bytes.size()) {
+        const ssize_t n = ::read(fd, bytes.data() + got, static_cast<size_t>(bytes.size() - got));
+        if (n < 0 && errno == EINTR)
+            continue;
+        if (n < 0)
+            return unreadable(errno);
+        if (n == 0)
             break;
-        bytes.append(c);
+        got += n;
     }
-    if (file.error() != QFileDevice::NoError) {
-        result.status = FirstLine::Status::Unreadable;
-        result.error = file.errorString();
-        return result;
-    }
-    result.status = any ? FirstLine::Status::Ok : FirstLine::Status::NoLine;
-    result.text = fromWindows1252(bytes);
+    bytes.truncate(got);
+    qsizetype end = 0;
+    while (end < got && bytes[end] != '\r' && bytes[end] != '\n')
+        ++end;
+    if (end > maxBytes)
+        return unreadable(0, QStringLiteral("ihre erste Zeile ist länger als %1 Zeichen").arg(maxBytes));
+    result.status = got > 0 ? FirstLine::Status::Ok : FirstLine::Status::NoLine;
+    result.text = fromWindows1252(bytes.left(end));
     return result;
 }
 

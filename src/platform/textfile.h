@@ -12,16 +12,26 @@ struct FirstLine
     enum class Status {
         Ok,         // text holds the first line (possibly empty)
         NoLine,     // the file exists and is empty
-        Missing,    // there is no such file
-        Unreadable, // the file exists but cannot be read
+        Missing,    // there is plainly no such file
+        Unreadable, // anything else: see readFirstLine
     };
     Status status = Status::Missing;
     QString text;
-    QString error; // why, for Unreadable
+    QString error; // why, for Unreadable: a German phrase ("keine Berechtigung")
 };
 
+// The longest first line that is read. A longer one is not cut short (a cut
+// password would silently become another one): it makes the file unreadable.
+constexpr qsizetype kFirstLineLimit = 1024;
+
 // The text before the first CR LF, lone CR, LF or the end of the file.
-FirstLine readFirstLine(const QString &path);
+//
+// Fails closed: only a name under which nothing at all exists is Missing. A
+// link to nothing, a link loop, a folder that cannot be searched, anything but
+// a regular file (a folder, a FIFO, a device such as /dev/zero) and a first
+// line longer than maxBytes are Unreadable. Never blocks and never reads more
+// than maxBytes + 1 bytes. The system's own text goes to the log (lcFiles).
+FirstLine readFirstLine(const QString &path, qsizetype maxBytes = kFirstLineLimit);
 
 // Replaces the file by one line and CR LF. The new content is written to a
 // temporary file that is then renamed over the old one, so a crash leaves

@@ -2,17 +2,22 @@
 
 #include "platform/programfolder.h"
 
+#include <QtCore/QFile>
 #include <QtCore/QFileInfo>
-#include <QtCore/QSet>
+#include <QtCore/QHash>
 
 #include <sqlite3.h>
 
-#include <memory>
+#include <cerrno>
+#include <optional>
+
+#include <sys/stat.h>
 
 using platform::DbConnection;
 using platform::DbResult;
 using platform::DbStatus;
-using platform::Statement;
+
+Q_LOGGING_CATEGORY(lcResults, "quirlix.results")
 
 namespace {
 
@@ -30,30 +35,112 @@ CREATE TABLE IF NOT EXISTS userdaten (
 COMMIT;
 )sql";
 
-const char *const kFields[] = {"name", "punkte", "spiel", "level", "datum"};
-
 DbStatus notOurs(const QString &path)
 {
     return {DbStatus::Code::NotADatabase,
-            QStringLiteral("Die Datei \"%1\" enthält keine Tabelle \"userdaten\" mit den Feldern Name, Punkte, "
-                           "Spiel, Level und Datum. Sie bleibt unverändert.")
+            QStringLiteral("Die Datei \"%1\" enthält keine Tabelle \"userdaten\" mit den Feldern Name, Punkte (Zahl), "
+                           "Spiel, Level (Zahl) und Datum. Sie bleibt unverändert.")
                 .arg(QFileInfo(path).fileName())};
 }
 
-// Runs a query and hands each row's first column to take; the connection's
-// failure if the engine refuses.
+// Runs a query and hands each row's first two columns to take; the
+// connection's failure if the engine refuses.
 template<class Take>
 DbStatus eachRow(const DbConnection &db, const char *sql, Take take)
 {
-    sqlite3_stmt *raw = nullptr;
-    int rc = sqlite3_prepare_v2(db.handle(), sql, -1, &raw, nullptr);
-    Statement statement(raw);
-    if (rc != SQLITE_OK)
-        return db.lastFailure(rc);
-    while ((rc = sqlite3_step(raw)) == SQLITE_ROW)
-        take(QString::fromUtf8(reinterpret_cast<const char *>(sqlite3_column_text(raw, 0))));
+    auto prepared = db.prepare(sql);
+    if (!prepared.isOk())
+        return prepared.status();
+    sqlite3_stmt *statement = prepared.value().get();
+    int rc;
+    const auto text = [statement](int column) {
+        return QString::fromUtf8(reinterpret_cast<const char *>(sqlite3_column_text(statement, column)));
+    };
+    while ((rc = sqlite3_step(statement)) == SQLITE_ROW)
+        take(text(0), text(1));
     if (rc != SQLITE_DONE)
         return db.lastFailure(rc);
+    return {};
+}
+
+// Whether a column declared so sorts its values as numbers: the engine's
+// rules for a column's affinity, in the engine's order. "INT" anywhere makes
+// it integer; then "CHAR", "CLOB" or "TEXT" text, "BLOB" or no type at all
+// none; everything else ("REAL", "DOUBLE", "NUMERIC", "DECIMAL", ...) real
+// or numeric.
+bool sortsAsNumber(const QString &declared)
+{
+    const QString type = declared.toUpper();
+    if (type.contains(u"INT"))
+        return true;
+    if (type.contains(u"CHAR") || type.contains(u"CLOB") || type.contains(u"TEXT"))
+        return false;
+    return !type.contains(u"BLOB") && !type.trimmed().isEmpty();
+}
+
+// What tells a file that changed under us from one as we left it.
+struct FileStamp
+{
+    dev_t device;
+    ino_t inode;
+    off_t size;
+    timespec modified;
+
+    bool operator==(const FileStamp &other) const
+    {
+        return device == other.device && inode == other.inode && size == other.size
+               && modified.tv_sec == other.modified.tv_sec && modified.tv_nsec == other.modified.tv_nsec;
+    }
+};
+
+std::optional<FileStamp> stampOf(const QString &path)
+{
+    struct stat info {};
+    if (::stat(QFile::encodeName(path).constData(), &info) != 0)
+        return std::nullopt;
+    return FileStamp {info.st_dev, info.st_ino, info.st_size, info.st_mtim};
+}
+
+QHash<QString, FileStamp> &soundFiles()
+{
+    static QHash<QString, FileStamp> files;
+    return files;
+}
+
+bool plainlyMissing(const QString &path)
+{
+    struct stat info {};
+    return ::lstat(QFile::encodeName(path).constData(), &info) != 0 && errno == ENOENT;
+}
+
+// What a reading list shows when there is no database yet: no records.
+DbResult<DbConnection> emptyTableInMemory()
+{
+    DbResult<DbConnection> memory = DbConnection::openInMemory();
+    if (!memory.isOk())
+        return memory;
+    const DbStatus status = memory.value().exec(kCreateTables);
+    if (!status.isOk())
+        return status;
+    return memory;
+}
+
+DbStatus checkSound(const DbConnection &db, const QString &path)
+{
+    const auto known = soundFiles().constFind(path);
+    if (known != soundFiles().cend() && stampOf(path) == *known)
+        return {};
+    // Writing into a damaged file could spread the damage to records that
+    // are still whole; the check reads every page once.
+    QString verdict;
+    const DbStatus status = eachRow(db, "PRAGMA quick_check(1)", [&](const QString &line, const QString &) {
+        verdict = line;
+    });
+    if (!status.isOk())
+        return status;
+    if (verdict != u"ok")
+        return platform::statusFromEngine(SQLITE_CORRUPT, 0, path, verdict);
+    rememberSoundFile(path);
     return {};
 }
 
@@ -64,15 +151,23 @@ QString resultsDatabasePath()
     return platform::programFile(QStringLiteral("Daten.mdb"));
 }
 
+void rememberSoundFile(const QString &path)
+{
+    if (const auto stamp = stampOf(path))
+        soundFiles().insert(path, *stamp);
+}
+
 DbResult<DbConnection> openResultsDatabase(const QString &path, ResultsUse use, int busyTimeoutMs)
 {
+    if (use == ResultsUse::Read && plainlyMissing(path))
+        return emptyTableInMemory();
     DbResult<DbConnection> opened = DbConnection::open(path, busyTimeoutMs);
     if (!opened.isOk())
         return opened;
     const DbConnection &db = opened.value();
 
     int schemaEntries = 0;
-    DbStatus status = eachRow(db, "SELECT count(*) FROM sqlite_schema", [&](const QString &count) {
+    DbStatus status = eachRow(db, "SELECT count(*), 0 FROM sqlite_schema", [&](const QString &count, const QString &) {
         schemaEntries = count.toInt();
     });
     if (!status.isOk())
@@ -80,6 +175,8 @@ DbResult<DbConnection> openResultsDatabase(const QString &path, ResultsUse use, 
     // Only a database without anything in it is ours to lay out; one that
     // holds another program's tables is left alone.
     if (schemaEntries == 0) {
+        if (use == ResultsUse::Read)
+            return emptyTableInMemory();
         status = db.exec(kCreateTables);
         if (!status.isOk()) {
             db.exec("ROLLBACK");
@@ -87,25 +184,30 @@ DbResult<DbConnection> openResultsDatabase(const QString &path, ResultsUse use, 
         }
     }
 
-    QSet<QString> columns;
-    status = eachRow(db, "SELECT name FROM pragma_table_info('userdaten')",
-                     [&](const QString &name) { columns.insert(name.toLower()); });
+    QHash<QString, QString> columns; // lower-case name -> declared type
+    status = eachRow(db, "SELECT name, type FROM pragma_table_info('userdaten')",
+                     [&](const QString &name, const QString &type) { columns.insert(name.toLower(), type); });
     if (!status.isOk())
         return status;
-    for (const char *field : kFields) {
-        if (!columns.contains(QLatin1String(field)))
+    for (const char *field : {"name", "punkte", "spiel", "level", "datum"}) {
+        if (!columns.contains(QLatin1String(field))) {
+            qCWarning(lcResults) << path << "has no table userdaten with a field" << field;
             return notOurs(path);
+        }
+    }
+    // A table made by a spreadsheet import has only text columns: its points
+    // would sort as text, 9 above 10.
+    for (const char *field : {"punkte", "level"}) {
+        if (!sortsAsNumber(columns.value(QLatin1String(field)))) {
+            qCWarning(lcResults) << path << "declares userdaten." << field << "as" << columns.value(QLatin1String(field));
+            return notOurs(path);
+        }
     }
 
     if (use == ResultsUse::Append) {
-        // Writing into a damaged file could spread the damage to records that
-        // are still whole; the check reads every page once.
-        QString verdict;
-        status = eachRow(db, "PRAGMA quick_check(1)", [&](const QString &line) { verdict = line; });
+        status = checkSound(db, path);
         if (!status.isOk())
             return status;
-        if (verdict != u"ok")
-            return platform::statusFromEngine(SQLITE_CORRUPT, 0, path, verdict);
     }
     return opened;
 }

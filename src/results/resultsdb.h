@@ -3,21 +3,34 @@
 #include "platform/dbconnection.h"
 #include "platform/dbstatus.h"
 
+#include <QtCore/QLoggingCategory>
 #include <QtCore/QString>
 
 // The results database "Daten.mdb" in the program folder: an SQLite file with
 // the one table userdaten (Name, Punkte, Spiel, Level, Datum).
 
+Q_DECLARE_LOGGING_CATEGORY(lcResults)
+
 QString resultsDatabasePath();
 
 enum class ResultsUse {
+    // Never writes: where there is no database yet (no file, or an empty
+    // one), an empty table in memory stands in for it.
     Read,
-    // Also makes sure the file is sound before anything is written into it.
+    // Creates the file and its table when there is none, and makes sure the
+    // file is sound before anything is written into it: a quick check of the
+    // whole file, once per run, and again only when the file is no longer as
+    // our own last check or commit left it (rememberSoundFile).
     Append,
 };
 
-// Opens the database, creating the file and its table when the file is
-// missing (or empty). A file that is not an SQLite database, or one whose
-// tables are not ours, is refused and left as it is.
+// Opens the database. A file that is not an SQLite database, one whose
+// tables are not ours, and a userdaten whose Punkte or Level would not sort
+// as numbers (declared as text, or without a type) are refused and left as
+// they are.
 platform::DbResult<platform::DbConnection> openResultsDatabase(const QString &path, ResultsUse use,
                                                                int busyTimeoutMs = platform::DbConnection::DefaultBusyTimeoutMs);
+
+// The file at path, as it stands now, was left by our own commit: the next
+// Append skips the check while its size, time and identity stay the same.
+void rememberSoundFile(const QString &path);

@@ -8,6 +8,7 @@
 
 using platform::DbStatus;
 using platform::RecordSet;
+using platform::Transaction;
 
 std::vector<ResultRecord> recordsToSave(const PlayState &play, quint8 anzahlSpieler, const QDate &today)
 {
@@ -29,6 +30,11 @@ DbStatus appendRecords(const QString &path, const std::vector<ResultRecord> &rec
     if (!opened.isOk())
         return opened.status();
     RecordSet &datliste = opened.value();
+    // Both players' records or neither: a second record that fails undoes
+    // the first, so the message that nothing was saved is true.
+    auto transaction = Transaction::begin(db.value());
+    if (!transaction.isOk())
+        return transaction.status();
     for (const ResultRecord &record : records) {
         DbStatus status = datliste.AddNew();
         const std::pair<const char16_t *, QVariant> fields[] = {
@@ -44,10 +50,15 @@ DbStatus appendRecords(const QString &path, const std::vector<ResultRecord> &rec
         if (!status.isOk())
             return status;
     }
-    return {};
+    const DbStatus committed = transaction.value().commit();
+    if (committed.isOk())
+        rememberSoundFile(path);
+    return committed;
 }
 
-QString saveFailureMessage(const DbStatus &failure)
+QString saveFailureMessage(const DbStatus &failure, size_t recordCount)
 {
-    return QStringLiteral("Das Ergebnis konnte nicht gespeichert werden.\n\n%1").arg(failure.reason());
+    const QString what = recordCount > 1 ? QStringLiteral("Die Ergebnisse beider Spieler konnten nicht gespeichert werden.")
+                                         : QStringLiteral("Das Ergebnis konnte nicht gespeichert werden.");
+    return QStringLiteral("%1\n\n%2").arg(what, failure.reason());
 }

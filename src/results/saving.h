@@ -29,9 +29,11 @@ struct ResultRecord
 std::vector<ResultRecord> recordsToSave(const PlayState &play, quint8 anzahlSpieler, const QDate &today);
 
 // Appends the records to the results database at path in the order given,
-// each committed before the next is written. Stops at the first failure.
+// all in one transaction: after a failure none of them is stored, and a
+// process killed halfway leaves none of them either.
 platform::DbStatus appendRecords(const QString &path, const std::vector<ResultRecord> &records,
                                  int busyTimeoutMs = platform::DbConnection::DefaultBusyTimeoutMs);
 
-// What the save window tells the pupil when the result could not be saved.
-QString saveFailureMessage(const platform::DbStatus &failure);
+// What the save window tells the pupil when the records (recordCount of
+// them) could not be saved: none of them was.
+QString saveFailureMessage(const platform::DbStatus &failure, size_t recordCount);

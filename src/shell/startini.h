@@ -2,17 +2,22 @@
 
 #include <QtCore/QString>
 
-// What the teacher menu learns from "start.ini": whether a password is set.
+// What the teacher menu learns from "start.ini" in the program folder:
+// whether a password is set. Read anew at every call, through
+// platform::readFirstLine, which fails closed: only a file that plainly does
+// not exist means no password; a link to nothing, a link loop, a folder that
+// cannot be searched, anything but a regular file and a first line longer
+// than 1024 bytes are Unreadable, so nothing opens without asking.
 struct PasswordSetting
 {
     enum class State {
-        None,       // empty first line, no line at all, or no file
+        None,       // empty first line, an empty file, or no file
         Set,        // any other first line, a single blank too
-        Unreadable, // the file exists but cannot be read
+        Unreadable, // see above; nothing may open
     };
     State state = State::None;
-    QString password;
-    QString error;
+    QString password; // for Set, compared exactly
+    QString error;    // for Unreadable: why, a German phrase for the message
 };
 
 PasswordSetting readPasswordSetting();

@@ -23,7 +23,7 @@ class RecordListTest : public ::testing::Test
 protected:
     void SetUp() override
     {
-        auto db = openResultsDatabase(resultsDatabasePath(), ResultsUse::Read);
+        auto db = openResultsDatabase(resultsDatabasePath(), ResultsUse::Append);
         ASSERT_TRUE(db.isOk()) << db.status().reason().toStdString();
     }
 
@@ -140,13 +140,13 @@ TEST_F(RecordListTest, HighscoreFromAFileThatIsNotOursIsEmptyWithAReasonAndTheFi
     EXPECT_TRUE(highscoreFailureMessage(list.status).startsWith(QStringLiteral("Die Highscore-Liste kann nicht")));
 }
 
-TEST_F(RecordListTest, HighscoreOfAMissingFileCreatesItAndIsEmpty)
+TEST_F(RecordListTest, HighscoreOfAMissingFileIsEmptyAndMakesNoFile)
 {
     const QString path = folder.file(QStringLiteral("Neu.mdb"));
     const HighscoreList list = loadHighscore(path);
     EXPECT_TRUE(list.status.isOk()) << list.status.reason().toStdString();
-    EXPECT_TRUE(QFile::exists(path));
-    EXPECT_EQ(results_testing::tableRows(path), QStringList());
+    EXPECT_EQ(list.columns[ListColumn::Name], QString());
+    EXPECT_FALSE(QFile::exists(path));
 }
 
 // ---- The filler's stop rules ------------------------------------------------------------

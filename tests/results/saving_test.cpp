@@ -2,6 +2,7 @@
 #include "results/resultsdb.h"
 #include "results/saving.h"
 #include "resultstable.h"
+#include "support/sqlitefile.h"
 #include "state/modvar.h"
 #include "support/testsupport.h"
 
@@ -134,7 +135,68 @@ TEST_F(AppendRecords, ATableWrittenInOtherCaseIsOurs)
 TEST_F(AppendRecords, TheMessageSaysTheResultWasNotSavedAndWhy)
 {
     const DbStatus failure(DbStatus::Code::ReadOnly, QStringLiteral("Grund."));
-    EXPECT_EQ(saveFailureMessage(failure), QStringLiteral("Das Ergebnis konnte nicht gespeichert werden.\n\nGrund."));
+    EXPECT_EQ(saveFailureMessage(failure, 1), QStringLiteral("Das Ergebnis konnte nicht gespeichert werden.\n\nGrund."));
+}
+
+// ---- Two records, one transaction -------------------------------------------------------
+
+TEST_F(AppendRecords, WhenTheSecondRecordFailsNeitherIsStoredAndTheMessageSaysSo)
+{
+    ASSERT_TRUE(appendRecords(path(), anna).isOk());
+    testing_support::SqliteFile file(path());
+    ASSERT_TRUE(file.execute(QStringLiteral("CREATE TRIGGER nein BEFORE INSERT ON userdaten WHEN NEW.Name = 'Bert' "
+                                            "BEGIN SELECT RAISE(ABORT, 'refused by trigger'); END")));
+    const DbStatus status = appendRecords(path(), recordsToSave(play("Carla", 5, "Bert", 3), 2, kToday));
+    ASSERT_FALSE(status.isOk());
+    EXPECT_EQ(file.records(), QStringList({"Anna|7|Memory|2|2024-06-03"}));
+    EXPECT_EQ(saveFailureMessage(status, 2),
+              QStringLiteral("Die Ergebnisse beider Spieler konnten nicht gespeichert werden.\n\n") + status.reason());
+    EXPECT_FALSE(status.reason().contains(QStringLiteral("refused"))) << "the engine's text stays in the log";
+}
+
+// Called by a trigger as the second of two records starts: tells the test,
+// then waits to be killed.
+int g_reportHalt = -1;
+void haltHere(sqlite3_context *, int, sqlite3_value **)
+{
+    [[maybe_unused]] const ssize_t written = write(g_reportHalt, "H", 1);
+    pause();
+}
+int registerHaltHere(sqlite3 *db, char **, const sqlite3_api_routines *)
+{
+    return sqlite3_create_function(db, "halt_here", 0, SQLITE_UTF8, nullptr, haltHere, nullptr, nullptr);
+}
+
+TEST_F(AppendRecords, AProcessKilledBetweenTheTwoRecordsLeavesNeither)
+{
+    ASSERT_TRUE(appendRecords(path(), anna).isOk());
+    ASSERT_TRUE(testing_support::SqliteFile(path()).execute(
+        QStringLiteral("CREATE TRIGGER halt BEFORE INSERT ON userdaten WHEN NEW.Name = 'Dora' "
+                       "BEGIN SELECT halt_here(); END")));
+    int reports[2];
+    ASSERT_EQ(pipe(reports), 0);
+    const pid_t child = fork();
+    ASSERT_GE(child, 0);
+    if (child == 0) {
+        close(reports[0]);
+        g_reportHalt = reports[1];
+        sqlite3_auto_extension(reinterpret_cast<void (*)()>(registerHaltHere));
+        appendRecords(resultsDatabasePath(), recordsToSave(play("Carla", 5, "Dora", 6), 2, kToday));
+        _exit(3);
+    }
+    close(reports[1]);
+    char halted = 0;
+    const bool reported = read(reports[0], &halted, 1) == 1;
+    close(reports[0]);
+    kill(child, SIGKILL);
+    waitpid(child, nullptr, 0);
+    ASSERT_TRUE(reported) << "the saver never reached the second record";
+    ASSERT_TRUE(QFile::exists(path() + QStringLiteral("-journal"))) << "killed inside the transaction";
+
+    testing_support::SqliteFile file(path());
+    ASSERT_TRUE(file.execute(QStringLiteral("DROP TRIGGER halt")));
+    EXPECT_EQ(file.integrity(), QStringLiteral("ok"));
+    EXPECT_EQ(file.records(), QStringList({"Anna|7|Memory|2|2024-06-03"}));
 }
 
 // ---- Files that are not ours are left alone ------------------------------------------------
@@ -158,7 +220,7 @@ TEST_P(AppendToForeignFile, FailsWithAReasonAndLeavesTheFileByteForByte)
 
     const DbStatus status = appendRecords(path(), anna);
     ASSERT_FALSE(status.isOk());
-    EXPECT_EQ(status.code(), DbStatus::Code::NotADatabase);
+    EXPECT_TRUE(status.code() == DbStatus::Code::NotADatabase || status.code() == DbStatus::Code::Damaged);
     EXPECT_TRUE(status.reason().contains(QStringLiteral("\"Daten.mdb\""))) << status.reason().toStdString();
     EXPECT_EQ(folder.read(QStringLiteral("Daten.mdb")), before);
     EXPECT_EQ(folderFiles(), filesBefore);

@@ -47,10 +47,10 @@ void frmSpeichern::tmrSpeichern_Timer()
     // Off first: the message below runs a modal loop in which the clock goes on.
     tmrSpeichern->setEnabled(false);
     // The play state of this moment, not of the opening, is what is saved.
-    const platform::DbStatus status =
-        appendRecords(m_databaseName, recordsToSave(modVar, Mdlmodul.AnzahlSpieler, QDate::currentDate()));
+    const std::vector<ResultRecord> records = recordsToSave(modVar, Mdlmodul.AnzahlSpieler, QDate::currentDate());
+    const platform::DbStatus status = appendRecords(m_databaseName, records);
     if (!status.isOk())
-        platform::msgBox(saveFailureMessage(status), {}, platform::MsgIcon::Exclamation);
+        platform::msgBox(saveFailureMessage(status, records.size()), {}, platform::MsgIcon::Exclamation);
     // The main window first: were this the last window, closing it would end
     // the program.
     platform::Forms::instance().show(QStringLiteral("frmStart"));

@@ -3,6 +3,7 @@
 #include "platform/controls.h"
 #include "platform/fonts.h"
 #include "platform/forms.h"
+#include "platform/namebox.h"
 #include "platform/vbcolor.h"
 #include "state/modvar.h"
 
@@ -25,7 +26,7 @@ frmLoginSpiele::frmLoginSpiele()
     placeTwips(lblLabels0, 120, 240, 840, 270);
 
     txtUserName = new QLineEdit(client());
-    txtUserName->setMaxLength(12);
+    platform::filterNameBox(txtUserName, 12);
     placeTwips(txtUserName, 960, 240, 2685, 345);
     lblLabels0->setBuddy(txtUserName);
 

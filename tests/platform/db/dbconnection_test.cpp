@@ -47,8 +47,31 @@ TEST(DbConnection, CommitsGoThroughARollbackJournalWithFullSyncs)
         sqlite3_finalize(statement);
         return value;
     };
-    EXPECT_EQ(pragma("PRAGMA synchronous"), QStringLiteral("2")) << "FULL";
+    EXPECT_EQ(pragma("PRAGMA synchronous"), QStringLiteral("3")) << "EXTRA";
     EXPECT_EQ(pragma("PRAGMA journal_mode"), QStringLiteral("delete"));
+}
+
+TEST(Transaction, KeepsWhatItCommitsAndUndoesWhatGoesWithoutCommit)
+{
+    testing_support::ProgramFolderFixture folder;
+    auto opened = DbConnection::open(folder.file(QStringLiteral("t.db")));
+    ASSERT_TRUE(opened.isOk());
+    const DbConnection &db = opened.value();
+    ASSERT_TRUE(db.exec("CREATE TABLE t (x)").isOk());
+    {
+        auto kept = platform::Transaction::begin(db);
+        ASSERT_TRUE(kept.isOk());
+        ASSERT_TRUE(db.exec("INSERT INTO t VALUES (1)").isOk());
+        ASSERT_TRUE(kept.value().commit().isOk());
+        auto undone = platform::Transaction::begin(db);
+        ASSERT_TRUE(undone.isOk());
+        ASSERT_TRUE(db.exec("INSERT INTO t VALUES (2)").isOk());
+    }
+    auto sum = db.prepare("SELECT total(x) FROM t");
+    ASSERT_TRUE(sum.isOk());
+    ASSERT_EQ(sqlite3_step(sum.value().get()), SQLITE_ROW);
+    EXPECT_EQ(sqlite3_column_int(sum.value().get(), 0), 1);
+    EXPECT_TRUE(platform::Transaction::begin(db).isOk()) << "no transaction is left open";
 }
 
 struct ForeignCase

@@ -115,6 +115,15 @@ TEST_F(HubTest, TheNameBoxTakesTwelveCharactersAndKeypadEnterPressesOk)
     EXPECT_FALSE(exists("frmLoginSpiele"));
 }
 
+TEST_F(HubTest, ANamePastedWithALineBreakIsStoredWithoutIt)
+{
+    frmLoginSpiele *signIn = openSignIn(main->Image1);
+    ASSERT_TRUE(signIn);
+    signIn->txtUserName->insert(QStringLiteral("Max\r\n"));
+    QTest::keyClick(signIn->txtUserName, Qt::Key_Return);
+    EXPECT_EQ(modVar.SpielerName, QStringLiteral("Max"));
+}
+
 TEST_F(HubTest, EnterOnAFocusedButtonPressesItAndEscapePressesAbbrechen)
 {
     const std::pair<const char *, Qt::Key> rows[] = {{"Enter on Abbrechen", Qt::Key_Return},
