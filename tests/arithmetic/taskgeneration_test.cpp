@@ -133,12 +133,3 @@ TEST_F(TaskGeneration, WritesTheOperatorAndTheTwoKnownNumbersAndEmptiesTheSought
     EXPECT_EQ(texts.rechenzeichen, QStringLiteral("+"));
     EXPECT_EQ(task.Ergebnis, 7);
 }
-
-TEST_F(TaskGeneration, DrawsNothingForALevelOutsideOneToThree)
-{
-    task.Operand1 = 5;
-    EXPECT_FALSE(drawPigTask(task, 0, texts));
-    EXPECT_FALSE(drawPigTask(task, 4, texts));
-    EXPECT_EQ(task.Operand1, 5);
-    EXPECT_EQ(texts.operand1, QStringLiteral("old"));
-}

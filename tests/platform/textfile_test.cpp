@@ -50,20 +50,6 @@ INSTANTIATE_TEST_SUITE_P(
                        QStringLiteral(u"Grüße €„")}),
     [](const ::testing::TestParamInfo<FirstLineCase> &row) { return std::string(row.param.name); });
 
-TEST(FirstLine, AMissingFileIsReportedAsMissing)
-{
-    testing_support::ProgramFolderFixture folder;
-    EXPECT_EQ(readFirstLine(folder.file(QStringLiteral("nope.ini"))).status, FirstLine::Status::Missing);
-}
-
-TEST(FirstLine, AFolderInPlaceOfTheFileIsUnreadableWithAReason)
-{
-    testing_support::ProgramFolderFixture folder;
-    QDir(folder.path()).mkdir(QStringLiteral("start.ini"));
-    const FirstLine line = readFirstLine(folder.file(QStringLiteral("start.ini")));
-    EXPECT_EQ(line.status, FirstLine::Status::Unreadable);
-}
-
 // Replaced through a temporary file that is renamed over the old one; none
 // is left behind.
 TEST(ReplaceWithLine, WritesTheLineInWindows1252WithCrLfAndQuestionMarksOutsideTheCodePage)

@@ -173,60 +173,34 @@ TEST_F(Board, AWrongAnswerKeepsTheTaskAndTheRightOneShowsTheNextWhicheverWayThei
     }
 }
 
-// A click or key already on its way when the timer closed the window must
-// not score the answer a second time.
-TEST_F(Board, AClickArrivingAsTheTimerClosesTheRightWindowAddsNothing)
-{
-    feedTask(1, 5, 1, 2, 3);
-    frmHaupt *board = openBoard(1);
-    ASSERT_TRUE(board);
-    feedTask(1, 4, 1, 1, 3);
-    whenModalIs<frmokay>([](frmokay *okay) {
-        platform::Clock::instance().advance(4000);
-        QTest::mouseClick(okay->picokay, Qt::LeftButton);
-    });
-    typeAnswer(board->txtErgebnis, QStringLiteral("7"));
-    EXPECT_EQ(Variablen.Gesamtpunkte, 2);
-    EXPECT_EQ(taskLine(board), QStringLiteral("(4) + (1) = []"));
-}
-
 // The input-error window has no timer; OK! closes it by a click or by Enter.
+// Enter in a box judges the sought box, also in a locked one.
 TEST_F(Board, ATextThatIsNoNumberOpensTheInputErrorWindowWhichWaitsForOkAndCostsNoPoint)
-{
-    feedTask(2, 6, 1, 1, 3);
-    frmHaupt *board = openBoard(2);
-    ASSERT_TRUE(board);
-    for (const char *typed : {"", "b"}) {
-        whenModalIs<frmfehler>([typed](frmfehler *error) {
-            shoot(error, QStringLiteral("frmfehler"));
-            platform::Clock::instance().advance(60000);
-            ASSERT_EQ(error->focusWidget(), error->cmdOK);
-            if (*typed)
-                QTest::keyClick(error->focusWidget(), Qt::Key_Return);
-            else
-                QTest::mouseClick(error->cmdOK, Qt::LeftButton);
-            EXPECT_FALSE(Forms::instance().find<frmfehler>());
-        });
-        typeAnswer(board->txtErgebnis, QLatin1String(typed));
-        EXPECT_EQ(taskLine(board), QStringLiteral("(6) + (1) = []"));
-    }
-    whenModalIs<frmokay>([](frmokay *okay) { QTest::mouseClick(okay->picokay, Qt::LeftButton); });
-    typeAnswer(board->txtErgebnis, QStringLiteral("7"));
-    EXPECT_EQ(board->lblpunkte->text(), QStringLiteral("3 Punkte"));
-}
-
-TEST_F(Board, EnterInALockedBoxJudgesTheSoughtBox)
 {
     feedTask(2, 15, 2, 3, 3);
     frmHaupt *board = openBoard(2);
     ASSERT_TRUE(board);
     QTest::keyClicks(board->txtOperator1, QStringLiteral("9"));
     EXPECT_EQ(board->txtOperator1->text(), QStringLiteral("15")) << "a locked box took a key";
-
+    for (const bool withEnter : {false, true}) {
+        whenModalIs<frmfehler>([withEnter](frmfehler *error) {
+            shoot(error, QStringLiteral("frmfehler"));
+            platform::Clock::instance().advance(60000);
+            ASSERT_EQ(error->focusWidget(), error->cmdOK);
+            if (withEnter)
+                QTest::keyClick(error->focusWidget(), Qt::Key_Return);
+            else
+                QTest::mouseClick(error->cmdOK, Qt::LeftButton);
+            EXPECT_FALSE(Forms::instance().find<frmfehler>());
+        });
+        QTest::keyClicks(board->txtErgebnis, withEnter ? QStringLiteral("b") : QString());
+        QTest::keyClick(withEnter ? board->txtOperator1 : board->txtErgebnis, Qt::Key_Return);
+        EXPECT_EQ(taskLine(board), QStringLiteral("(15) - (3) = []"));
+    }
     QTest::keyClicks(board->txtErgebnis, QStringLiteral("12"));
     whenModalIs<frmokay>([](frmokay *okay) { QTest::mouseClick(okay->picokay, Qt::LeftButton); });
     QTest::keyClick(board->txtOperator2, Qt::Key_Enter, Qt::KeypadModifier);
-    EXPECT_EQ(Variablen.Gesamtpunkte, 3);
+    EXPECT_EQ(board->lblpunkte->text(), QStringLiteral("3 Punkte"));
 }
 
 // The board is refreshed when it first appears and after each window over
@@ -265,10 +239,16 @@ TEST_F(Board, HelpManualAndInfoReturnToTheSameTaskWithAnEmptySoughtBoxAndHelpCos
     EXPECT_EQ(taskLine(board), QStringLiteral("(3) + (4) = []"));
     EXPECT_EQ(board->focusWidget(), board->txtErgebnis);
 
+    // A click already on its way when the timer closed the window must not
+    // score the answer a second time.
     feedTask(1, 2, 1, 2, 3);
-    whenModalIs<frmokay>([](frmokay *okay) { QTest::mouseClick(okay->picokay, Qt::LeftButton); });
+    whenModalIs<frmokay>([](frmokay *okay) {
+        platform::Clock::instance().advance(4000);
+        QTest::mouseClick(okay->picokay, Qt::LeftButton);
+    });
     typeAnswer(board->txtErgebnis, QStringLiteral("7"));
     EXPECT_EQ(board->lblpunkte->text(), QStringLiteral("1 Punkt"));
+    EXPECT_EQ(Variablen.Gesamtpunkte, 1);
 }
 
 // The board keeps its own copy of the name; a second game in the same run

@@ -80,25 +80,20 @@ TEST_F(FormsTest, AWindowExistsOnceHideKeepsItAndCloseStartsAfresh)
     EXPECT_EQ(Forms::instance().count(), 1);
 }
 
-TEST_F(FormsTest, TheProcessEndsOnlyWhenNoWindowExistsHiddenOnesCounting)
-{
-    Forms::instance().show<frmA>();
-    Forms::instance().hide<frmModal>();
-    Forms::instance().close<frmA>();
-    EXPECT_EQ(lastClosed, 0) << "a hidden window keeps the process alive";
-    Forms::instance().close<frmModal>();
-    EXPECT_EQ(lastClosed, 1);
-}
-
-TEST_F(FormsTest, ClosingAWindowStopsItsTimersAtOnce)
+// The window is deleted later; until then no tick may reach it. The process
+// ends only when no window exists, a hidden one counting.
+TEST_F(FormsTest, ClosingAWindowStopsItsTimersAtOnceAndTheLastOneEndsTheProcess)
 {
     frmA *form = Forms::instance().show<frmA>();
+    Forms::instance().hide<frmModal>();
     form->timer->setEnabled(true);
     platform::Clock::instance().advance(1000);
     Forms::instance().close<frmA>();
-    // The window is deleted later; until then no tick may reach it.
     platform::Clock::instance().advance(5000);
     EXPECT_EQ(form->ticks, 1);
+    EXPECT_EQ(lastClosed, 0) << "a hidden window keeps the process alive";
+    Forms::instance().close<frmModal>();
+    EXPECT_EQ(lastClosed, 1);
     testing_support::flushClosedWindows();
 }
 
