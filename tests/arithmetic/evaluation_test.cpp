@@ -39,7 +39,8 @@ TEST(Evaluation, JudgesTheSoughtNumberAndKeepsANumberInEingabe)
     };
     const Row rows[] = {
         {1, "12", Verdict::Right, 12},    {1, "7", Verdict::Wrong, 7},       {2, "5", Verdict::Right, 5},
-        {2, "7", Verdict::Wrong, 7},      {3, "7,0", Verdict::Right, 7},     {3, "12", Verdict::Wrong, 12},
+        {2, "7", Verdict::Wrong, 7},      {3, "7,0", Verdict::Right, 7},     {3, "7,4", Verdict::Wrong, 7.4},
+        {3, "12", Verdict::Wrong, 12},
         {3, "", Verdict::InputError, -1}, {3, "sieben", Verdict::InputError, -1},
         {0, "7", Verdict::NothingSought, -1},
     };
