@@ -10,6 +10,7 @@
 #include <QtGui/QScreen>
 #include <QtWidgets/QMenuBar>
 #include <QtWidgets/QPushButton>
+#include <QtWidgets/QToolButton>
 #include <QtWidgets/QVBoxLayout>
 
 namespace platform {
@@ -97,9 +98,12 @@ void Form::keyPressEvent(QKeyEvent *event)
 {
     if (isEnter(event)) {
         // As on the platform the program was made for, Enter presses the
-        // focused button, a picture button too; elsewhere the default button.
-        auto *focused = qobject_cast<QAbstractButton *>(focusWidget());
-        QAbstractButton *target = focused ? focused : m_defaultButton.data();
+        // focused push or picture button (not an option button or a check
+        // box); elsewhere the default button.
+        QAbstractButton *target = m_defaultButton.data();
+        QWidget *focused = focusWidget();
+        if (qobject_cast<QPushButton *>(focused) || qobject_cast<QToolButton *>(focused))
+            target = static_cast<QAbstractButton *>(focused);
         if (target && target->isEnabled() && target->isVisible()) {
             target->click();
             return;
