@@ -1,4 +1,5 @@
 #include "arithmetic/forms/registration.h"
+#include "memory/forms/registration.h"
 #include "platform/clock.h"
 #include "platform/forms.h"
 #include "results/forms/registration.h"
@@ -17,6 +18,7 @@ int main(int argc, char *argv[])
     auto &forms = platform::Forms::instance();
     registerShellForms();
     registerArithmeticForms();
+    registerMemoryForms();
     registerResultsForms();
     forms.setOnLastClosed([] { QCoreApplication::quit(); });
 

@@ -1,12 +1,16 @@
 #include "platform/pictures.h"
 
-#include "platform/logging.h"
+#include "platform/metafile.h"
 #include "platform/programfolder.h"
 
+#include <QtCore/QFile>
 #include <QtCore/QFileInfo>
+#include <QtCore/QLoggingCategory>
 #include <QtGui/QImageReader>
 #include <QtGui/QPainter>
 #include <QtSvg/QSvgRenderer>
+
+Q_LOGGING_CATEGORY(lcPictures, "quirlix.pictures")
 
 namespace platform {
 
@@ -14,12 +18,13 @@ namespace {
 
 void reportMissing(const QString &path, const QString &why)
 {
-    qCWarning(lcPlatform) << "picture" << path << "not loaded:" << why;
+    qCWarning(lcPictures).noquote() << "picture" << path << "not loaded:" << why;
 }
 
-QPixmap renderSvg(const QString &path, QSize size)
+template<class Source>
+QPixmap renderSvg(const QString &path, const Source &source, QSize size)
 {
-    QSvgRenderer renderer(path);
+    QSvgRenderer renderer(source);
     if (!renderer.isValid()) {
         reportMissing(path, QStringLiteral("not a valid SVG picture"));
         return {};
@@ -32,6 +37,22 @@ QPixmap renderSvg(const QString &path, QSize size)
     return pixmap;
 }
 
+QPixmap renderMetafile(const QString &path, QSize size)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly)) {
+        reportMissing(path, file.errorString());
+        return {};
+    }
+    QString error;
+    const QByteArray svg = metafileToSvg(file.readAll(), &error);
+    if (svg.isEmpty()) {
+        reportMissing(path, error);
+        return {};
+    }
+    return renderSvg(path, svg, size);
+}
+
 } // namespace
 
 QPixmap picture(const QString &path, QSize size)
@@ -41,7 +62,9 @@ QPixmap picture(const QString &path, QSize size)
         return {};
     }
     if (path.endsWith(u".svg", Qt::CaseInsensitive))
-        return renderSvg(path, size);
+        return renderSvg(path, path, size);
+    if (path.endsWith(u".wmf", Qt::CaseInsensitive))
+        return renderMetafile(path, size);
     QImageReader reader(path);
     if (!size.isEmpty())
         reader.setScaledSize(size);

@@ -1,0 +1,4 @@
+#pragma once
+
+// Makes the windows of the memory game known to the window registry.
+void registerMemoryForms();

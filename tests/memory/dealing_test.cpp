@@ -1,0 +1,105 @@
+#include "memory/dealing.h"
+#include "memory/memorytesting.h"
+
+#include <map>
+#include <set>
+
+using namespace memory_testing;
+
+namespace {
+
+using Dealing = MemoryTest;
+
+// Against the computer always 24 cards and two parties, the level by the
+// difficulty; otherwise easy is 16 cards at level 1, hard 24 at level 2.
+TEST_F(Dealing, TheChoicesGiveCardCountLevelAndPlayerCount)
+{
+    struct Row { Mode mode; quint8 schwierigkeit; QString expected; };
+    for (const Row &row : {Row {Mode::Alone, 0, "16 1 1"}, Row {Mode::Alone, 1, "24 2 1"},
+                           Row {Mode::TwoPlayers, 0, "16 1 2"}, Row {Mode::TwoPlayers, 1, "24 2 2"},
+                           Row {Mode::AgainstComputer, 0, "24 1 2"}, Row {Mode::AgainstComputer, 1, "24 2 2"}}) {
+        prepareGame(row.mode, row.schwierigkeit);
+        memory::chooseBoardSize();
+        EXPECT_EQ(QStringLiteral("%1 %2 %3").arg(Mdlmodul.AnzahlKarten).arg(Mdlmodul.Stufe).arg(Mdlmodul.AnzahlSpieler),
+                  row.expected);
+        EXPECT_EQ(Mdlmodul.AnzahlPaare * 2, Mdlmodul.AnzahlKarten);
+    }
+}
+
+// Every card needs a partner that makes N, or the last pair can never be
+// found; every N of the level and every number 1..N-1 must come up.
+TEST_F(Dealing, OverManySeedsEveryCardHasAPartnerAndEveryNumberOfTheLevelComesUp)
+{
+    for (const quint8 schwierigkeit : {0, 1}) {
+        std::set<int> targets;
+        std::set<std::pair<int, int>> dealt;
+        for (quint64 seed = 1; seed <= 400; ++seed) {
+            platform::Random::instance().seed(seed);
+            prepareGame(Mode::Alone, schwierigkeit);
+            memory::chooseBoardSize();
+            const int n = memory::drawTargetSum();
+            targets.insert(n);
+            const auto numbers = memory::dealCards(n);
+            std::map<int, int> counts;
+            for (int slot = 0; slot < memory::slotCount; ++slot) {
+                const bool used = slot < Mdlmodul.AnzahlKarten;
+                ASSERT_TRUE(used ? numbers[slot] >= 1 && numbers[slot] < n : numbers[slot] == 0)
+                    << "seed " << seed << " slot " << slot << ": " << numbers[slot];
+                ++counts[numbers[slot]];
+                dealt.insert({n, numbers[slot]});
+            }
+            for (const auto &[number, count] : counts)
+                ASSERT_TRUE(number == 0 || (2 * number == n ? count % 2 == 0 : count == counts[n - number]))
+                    << "seed " << seed << ": " << number << " lacks a partner";
+        }
+        EXPECT_EQ(targets.size(), schwierigkeit == 0 ? 5u : 9u);
+        EXPECT_EQ(*targets.begin(), schwierigkeit == 0 ? 5 : 11);
+        for (const int n : targets)
+            for (int number = 1; number < n; ++number)
+                EXPECT_TRUE(dealt.count({n, number})) << number << " never dealt for N " << n;
+    }
+}
+
+// Slot 0 takes the first number; a partner draw that hits a dealt slot is
+// drawn again, and the next pair starts at the first slot still free.
+TEST_F(Dealing, SlotZeroComesFirstAndAPartnerIsDrawnAgainWhileItsSlotIsDealt)
+{
+    prepareGame(Mode::Alone, 0);
+    memory::chooseBoardSize();
+    auto &random = platform::Random::instance();
+    random.feed({drawFor(2, 1, 6), drawFor(1, 1, 15)});
+    random.feed({drawFor(4, 1, 6), drawFor(1, 1, 15), drawFor(2, 1, 15), drawFor(5, 1, 15)});
+    for (const int partner : {6, 8, 10, 12, 14, 15})
+        random.feed({drawFor(3, 1, 6), drawFor(partner, 1, 15)});
+    memory::BoardPicture dealt;
+    dealt.numbers = memory::dealCards(7);
+    EXPECT_EQ(cards(dealt), QStringLiteral("2D 5D 4D 3D | 3D 3D 4D 3D | 4D 3D 4D 3D | 4D 3D 4D 4D"));
+}
+
+// One reseed for the target sum, one before the deal, none while dealing.
+TEST_F(Dealing, TheSetUpReseedsOnceForTheTargetAndOnceForTheDeal)
+{
+    int reseeds = 0;
+    platform::Random::instance().setClockSource([&reseeds] { return quint64(++reseeds); });
+    prepareGame(Mode::TwoPlayers, 1);
+    TimedBoard table;
+    table.load();
+    EXPECT_EQ(reseeds, 2);
+}
+
+TEST_F(Dealing, ASixteenCardGameLeavesTheLastEightSlotsOutOfSight)
+{
+    prepareGame(Mode::Alone, 0);
+    memory::chooseBoardSize();
+    EXPECT_EQ(memory::cardRect(15), QRect(500 + 3 * 850, 500 + 3 * 1100, 750, 1000));
+    for (int slot = 16; slot < memory::slotCount; ++slot)
+        EXPECT_GE(std::min({memory::cardRect(slot).left(), memory::foundPairRect(0, slot).left(),
+                            memory::foundPairRect(1, slot).left()}),
+                  100000);
+    prepareGame(Mode::Alone, 1);
+    memory::chooseBoardSize();
+    EXPECT_EQ(memory::cardRect(23), QRect(500 + 5 * 850, 500 + 3 * 1100, 750, 1000));
+    EXPECT_EQ(memory::foundPairRect(1, 23), QRect(7000 + 5 * 850, 6000 + 200, 750, 1000));
+}
+
+} // namespace

@@ -1,0 +1,150 @@
+#pragma once
+
+#include "memory/board.h"
+#include "platform/random.h"
+#include "platform/timer.h"
+#include "state/mdlmodul.h"
+#include "state/modvar.h"
+#include "state/variablen.h"
+#include "support/testsupport.h"
+
+#include <QtCore/QStringList>
+
+#include <gtest/gtest.h>
+
+// What the memory tests share: the memory-game state as the choice windows
+// will leave it, a board dealt as the test wants it, the board as text.
+namespace memory_testing {
+
+enum class Mode { Alone, TwoPlayers, AgainstComputer };
+
+inline const QStringList animalFiles = {
+    QStringLiteral("Fliege.wmf"), QStringLiteral("Hund.wmf"),    QStringLiteral("Marsi.wmf"),
+    QStringLiteral("Käguruh.wmf"), QStringLiteral("Muschel.wmf"), QStringLiteral("Ameise.wmf"),
+    QStringLiteral("Bigfoot.wmf"), QStringLiteral("Robbe.wmf"),   QStringLiteral("Brachio.wmf"),
+    QStringLiteral("Pferd.wmf")};
+
+// The choices (difficulty 0 easy, 1 hard), names and animals (0..4) as the
+// choice windows and the player page leave them; the main window's game.
+inline void prepareGame(Mode mode, quint8 schwierigkeit, const QString &name1 = {}, const QString &name2 = {},
+                        quint8 icon1 = 3, quint8 icon2 = 1)
+{
+    modVar.SpielName = QStringLiteral("Memory");
+    modVar.SpielNummer = QStringLiteral("3");
+    // Against the computer the player-count window leaves 1; the board makes it 2.
+    Mdlmodul.AnzahlSpieler = mode == Mode::TwoPlayers ? 2 : 1;
+    Mdlmodul.GegenCompi = QLatin1String(mode == Mode::AgainstComputer ? "ja" : "nein");
+    Mdlmodul.Schwierigkeit = schwierigkeit;
+    Mdlmodul.NameSpieler1 = name1;
+    Mdlmodul.NameSpieler2 = name2;
+    Mdlmodul.IconSpieler1 = icon1;
+    Mdlmodul.IconSpieler2 = icon2;
+    for (int i = 0; i < animalFiles.size(); ++i)
+        Mdlmodul.IconDateien[i + 1] = animalFiles[i];
+}
+
+// The value r that makes Int((hi - lo + 1) * r + lo) give value.
+inline float drawFor(int value, int lo, int hi)
+{
+    return static_cast<float>((value - lo + 0.5) / (hi - lo + 1));
+}
+
+// Feeds the set-up's draws so that it deals the numbers given in slot order
+// ("1 6 2 5 ..."): the target, then for each first free slot its number and
+// as partner the next free slot holding the target minus that number.
+inline void feedBoard(int target, const QString &numbers)
+{
+    const QStringList cells = numbers.split(u' ', Qt::SkipEmptyParts);
+    const int count = static_cast<int>(cells.size());
+    auto &random = platform::Random::instance();
+    random.feed({target < 10 ? drawFor(target, 5, 9) : drawFor(target, 11, 19)});
+    std::vector<bool> dealt(count, false);
+    for (int first = 0; first < count; ++first) {
+        if (dealt[first])
+            continue;
+        int partner = first + 1;
+        while (partner < count && (dealt[partner] || cells[partner].toInt() + cells[first].toInt() != target))
+            ++partner;
+        ASSERT_LT(partner, count) << "no partner for slot " << first;
+        dealt[first] = dealt[partner] = true;
+        random.feed({drawFor(cells[first].toInt(), 1, target - 1), drawFor(partner, 1, count - 1)});
+    }
+}
+
+// The cards in slot order, a column of four between bars: number and D
+// (down), U (up), R (paired in red: player 1) or B (paired in blue).
+inline QString cards(const memory::BoardPicture &picture)
+{
+    QString text;
+    for (int slot = 0; slot < Mdlmodul.AnzahlKarten; ++slot) {
+        text += QString::number(picture.numbers[slot]) + QLatin1Char("DURB"[int(picture.faces[slot])]);
+        text += slot % 4 == 3 ? QStringLiteral(" | ") : QStringLiteral(" ");
+    }
+    return text.chopped(3);
+}
+
+// What else the board shows: the smiley on top, the animal shown, the turn
+// and pair messages, and each party's found pairs: "sad / animal 1 /
+// Du bist dran, Spieler 2 /  / 1+6 / 2+5".
+inline QString status(const memory::BoardPicture &picture)
+{
+    const auto &s = picture.smileys;
+    QStringList animals;
+    for (int i = 0; i < 5; ++i)
+        if (picture.animals[i])
+            animals << QString::number(i);
+    QStringList found[2];
+    for (int party : {0, 1})
+        for (int label = 0; label < memory::slotCount && picture.found[party][label] != 0; label += 2)
+            found[party] << QStringLiteral("%1+%2").arg(picture.found[party][label]).arg(picture.found[party][label + 1]);
+    return QStringList {QLatin1String(s[0] ? "laughing" : s[1] ? "sad" : s[2] ? "neutral" : "-"),
+                        QStringLiteral("animal ") + animals.join(u','), picture.Lbldran, picture.LblPaar,
+                        found[0].join(u' '), found[1].join(u' ')}
+        .join(QStringLiteral(" / "));
+}
+
+// A board played without a window: its timers run on the manual clock as
+// the window's do, and the score view is counted.
+class TimedBoard : public memory::BoardWindow
+{
+public:
+    TimedBoard()
+    {
+        QObject::connect(&tmrTimer, &platform::Timer::tick, [this] { board.coverTick(); });
+        QObject::connect(&tmrcompi, &platform::Timer::tick, [this] { ++computerTicks, board.computerTick(); });
+    }
+    void load()
+    {
+        board.setUp();
+        tmrcompi.setEnabled(true);
+    }
+    void click(std::initializer_list<int> cardsClicked)
+    {
+        for (const int slot : cardsClicked)
+            board.clickCard(slot);
+    }
+    const memory::BoardPicture &picture() const { return board.picture(); }
+
+    void setTmrTimerEnabled(bool enabled) override { tmrTimer.setEnabled(enabled); }
+    void setTmrcompiEnabled(bool enabled) override { tmrcompi.setEnabled(enabled); }
+    void showScoreView() override { ++scoreViews; }
+
+    platform::Timer tmrTimer {1000};
+    platform::Timer tmrcompi {1000};
+    memory::Board board {*this};
+    int scoreViews = 0;
+    int computerTicks = 0;
+};
+
+// Every record at zero, the manual clock at 0, and reseeds that read a
+// clock standing still.
+class MemoryTest : public ::testing::Test
+{
+protected:
+    MemoryTest() { platform::Random::instance().setClockSource([] { return quint64(0); }); }
+    ~MemoryTest() override { platform::Random::instance().setClockSource({}); }
+
+    testing_support::ProgramFolderFixture folder;
+};
+
+} // namespace memory_testing
