@@ -48,8 +48,9 @@ protected:
     }
 };
 
-// Runs action on the next modal window if it is a W; any other modal window
-// fails the test and is closed, so that the test cannot hang in its loop.
+// Runs action on the next modal window if it is a W, which the action is to
+// close; any other modal window fails the test and is closed, so that the
+// test cannot hang in its loop.
 template<class W, class Action>
 void whenModalIs(Action action)
 {
@@ -71,6 +72,12 @@ void whenModalIs(Action action)
         }
         EXPECT_TRUE(QTest::qWaitForWindowExposed(window));
         action(window);
+        // A window the action failed to close fails the test instead of
+        // leaving it waiting in the window's loop.
+        if (platform::Form *open = platform::Forms::instance().find(W::staticName())) {
+            ADD_FAILURE() << qPrintable(W::staticName()) << " is still open";
+            open->unload();
+        }
     });
 }
 
