@@ -6,8 +6,11 @@
 
 #include <QtCore/QFile>
 #include <QtGui/QMouseEvent>
+#include <QtGui/QPainter>
 #include <QtGui/QTextBlock>
 #include <QtGui/QTextCursor>
+#include <QtWidgets/QStyleOptionButton>
+#include <QtWidgets/QStylePainter>
 #include <QtWidgets/QTextEdit>
 
 namespace platform {
@@ -66,6 +69,44 @@ void PictureButton::setBackColor(const QColor &color)
     pal.setColor(QPalette::Button, color);
     setPalette(pal);
     setAutoFillBackground(true);
+}
+
+void CommandButton::paintEvent(QPaintEvent *)
+{
+    QStylePainter painter(this);
+    QStyleOptionButton option;
+    initStyleOption(&option);
+    const QString caption = option.text;
+    option.text.clear();
+    painter.drawControl(QStyle::CE_PushButton, option);
+    // A button too low for two lines keeps its caption on one, as wide as
+    // the whole button allows.
+    const bool twoLines = height() >= 2 * fontMetrics().lineSpacing() + 4;
+    const QRect area = twoLines ? style()->subElementRect(QStyle::SE_PushButtonContents, &option, this) : rect();
+    int flags = Qt::AlignCenter | Qt::TextShowMnemonic;
+    if (twoLines)
+        flags |= Qt::TextWordWrap;
+    painter.drawItemText(area, flags, palette(), isEnabled(), caption, QPalette::ButtonText);
+}
+
+LineShape::LineShape(QWidget *parent, double x1, double y1, double x2, double y2, const QColor &color)
+    : QWidget(parent)
+    , m_color(color)
+{
+    setAttribute(Qt::WA_TransparentForMouseEvents);
+    const QPoint from(twipsToPixels(x1), twipsToPixels(y1));
+    const QPoint to(twipsToPixels(x2), twipsToPixels(y2));
+    const QRect box = QRect(from, to).normalized().adjusted(0, 0, 1, 1);
+    setGeometry(box);
+    m_from = from - box.topLeft();
+    m_to = to - box.topLeft();
+}
+
+void LineShape::paintEvent(QPaintEvent *)
+{
+    QPainter painter(this);
+    painter.setPen(QPen(m_color, 1));
+    painter.drawLine(m_from, m_to);
 }
 
 void setForeBack(QWidget *widget, const QColor &fore, const QColor &back)

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QtWidgets/QLabel>
+#include <QtWidgets/QPushButton>
 #include <QtWidgets/QToolButton>
 
 class QTextEdit;
@@ -46,6 +47,37 @@ class PictureButton : public QToolButton
 public:
     explicit PictureButton(const QString &caption, const QPixmap &picture, QWidget *parent = nullptr);
     void setBackColor(const QColor &color);
+};
+
+// A command button whose caption breaks between words onto a second line
+// where one line does not hold it and the button is high enough, as the
+// platform's buttons do.
+class CommandButton : public QPushButton
+{
+    Q_OBJECT
+public:
+    using QPushButton::QPushButton;
+
+protected:
+    void paintEvent(QPaintEvent *event) override;
+};
+
+// A line shape: a straight line between two points of its parent, drawn in
+// one colour, blind to the mouse.
+class LineShape : public QWidget
+{
+    Q_OBJECT
+public:
+    // Points in twips of the parent.
+    LineShape(QWidget *parent, double x1, double y1, double x2, double y2, const QColor &color);
+
+protected:
+    void paintEvent(QPaintEvent *event) override;
+
+private:
+    QPoint m_from;
+    QPoint m_to;
+    QColor m_color;
 };
 
 // A label as the windows are designed: text colour, background (or

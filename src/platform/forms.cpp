@@ -77,9 +77,29 @@ void Forms::showModal(const QString &name)
 Form *Forms::hide(const QString &name)
 {
     Form *form = load(name);
-    if (form)
-        form->hide();
-    return form;
+    if (!form)
+        return nullptr;
+    form->hide();
+    endIfOnlyIdleWindowsLeft();
+    return find(name);
+}
+
+bool Forms::onlyIdleWindowsLeft() const
+{
+    for (const auto &[name, form] : m_open) {
+        if (form->isVisible() || form->keepsProcessAliveWhenHidden())
+            return false;
+    }
+    return true;
+}
+
+void Forms::endIfOnlyIdleWindowsLeft()
+{
+    if (m_open.empty() || !onlyIdleWindowsLeft())
+        return;
+    // The last of these closes reports the end.
+    while (!m_open.empty())
+        close(m_open.begin()->first);
 }
 
 void Forms::close(const QString &name)
@@ -99,8 +119,12 @@ void Forms::close(const QString &name)
     // Deferred, because a window usually closes itself from one of its own
     // handlers, whose caller still runs on it.
     form->deleteLater();
-    if (m_open.empty() && m_onLastClosed)
-        m_onLastClosed();
+    if (m_open.empty()) {
+        if (m_onLastClosed)
+            m_onLastClosed();
+        return;
+    }
+    endIfOnlyIdleWindowsLeft();
 }
 
 void Forms::reset()

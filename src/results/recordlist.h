@@ -35,7 +35,8 @@ enum class StopRule { Count, NoAdvance, NoMatch };
 enum class FindDirection { Next, Previous };
 
 // Turns records into a list: a row copies the current record's five fields,
-// as the bound boxes show them, into the columns.
+// as the bound boxes show them, into the columns, each on one line: a line
+// break inside a field becomes a blank.
 class RecordListFiller
 {
 public:

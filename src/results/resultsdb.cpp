@@ -22,17 +22,16 @@ Q_LOGGING_CATEGORY(lcResults, "quirlix.results")
 namespace {
 
 // The checks keep a value that another program wrote out of the lists: a
-// record's numbers are 16-bit, its date a real day in ISO form.
+// record's numbers are 16-bit, its date a real day in ISO form ("IS", as a
+// text that is no date makes date() Null, which a check lets pass).
 constexpr char kCreateTables[] = R"sql(
-BEGIN IMMEDIATE;
 CREATE TABLE IF NOT EXISTS userdaten (
     Name   TEXT,
     Punkte SMALLINT CHECK (Punkte BETWEEN -32768 AND 32767),
     Spiel  TEXT,
     Level  SMALLINT CHECK (Level BETWEEN -32768 AND 32767),
-    Datum  DATE CHECK (Datum IS NULL OR (typeof(Datum) = 'text' AND Datum = date(Datum)))
+    Datum  DATE CHECK (Datum IS NULL OR (typeof(Datum) = 'text' AND Datum IS date(Datum)))
 );
-COMMIT;
 )sql";
 
 DbStatus notOurs(const QString &path)
@@ -43,8 +42,8 @@ DbStatus notOurs(const QString &path)
                 .arg(QFileInfo(path).fileName())};
 }
 
-// Runs a query and hands each row's first two columns to take; the
-// connection's failure if the engine refuses.
+// Runs a query and hands each row's first two columns to take (the second
+// empty when there is none); the connection's failure if the engine refuses.
 template<class Take>
 DbStatus eachRow(const DbConnection &db, const char *sql, Take take)
 {
@@ -54,7 +53,9 @@ DbStatus eachRow(const DbConnection &db, const char *sql, Take take)
     sqlite3_stmt *statement = prepared.value().get();
     int rc;
     const auto text = [statement](int column) {
-        return QString::fromUtf8(reinterpret_cast<const char *>(sqlite3_column_text(statement, column)));
+        return column < sqlite3_column_count(statement)
+                   ? QString::fromUtf8(reinterpret_cast<const char *>(sqlite3_column_text(statement, column)))
+                   : QString();
     };
     while ((rc = sqlite3_step(statement)) == SQLITE_ROW)
         take(text(0), text(1));
@@ -167,7 +168,7 @@ DbResult<DbConnection> openResultsDatabase(const QString &path, ResultsUse use, 
     const DbConnection &db = opened.value();
 
     int schemaEntries = 0;
-    DbStatus status = eachRow(db, "SELECT count(*), 0 FROM sqlite_schema", [&](const QString &count, const QString &) {
+    DbStatus status = eachRow(db, "SELECT count(*) FROM sqlite_schema", [&](const QString &count, const QString &) {
         schemaEntries = count.toInt();
     });
     if (!status.isOk())
@@ -177,11 +178,14 @@ DbResult<DbConnection> openResultsDatabase(const QString &path, ResultsUse use, 
     if (schemaEntries == 0) {
         if (use == ResultsUse::Read)
             return emptyTableInMemory();
+        auto layout = platform::Transaction::begin(db);
+        if (!layout.isOk())
+            return layout.status();
         status = db.exec(kCreateTables);
-        if (!status.isOk()) {
-            db.exec("ROLLBACK");
+        if (status.isOk())
+            status = layout.value().commit();
+        if (!status.isOk())
             return status;
-        }
     }
 
     QHash<QString, QString> columns; // lower-case name -> declared type
@@ -199,7 +203,8 @@ DbResult<DbConnection> openResultsDatabase(const QString &path, ResultsUse use, 
     // would sort as text, 9 above 10.
     for (const char *field : {"punkte", "level"}) {
         if (!sortsAsNumber(columns.value(QLatin1String(field)))) {
-            qCWarning(lcResults) << path << "declares userdaten." << field << "as" << columns.value(QLatin1String(field));
+            qCWarning(lcResults) << path << "declares userdaten." << field << "as"
+                                 << columns.value(QLatin1String(field));
             return notOurs(path);
         }
     }

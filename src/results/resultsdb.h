@@ -28,8 +28,8 @@ enum class ResultsUse {
 // tables are not ours, and a userdaten whose Punkte or Level would not sort
 // as numbers (declared as text, or without a type) are refused and left as
 // they are.
-platform::DbResult<platform::DbConnection> openResultsDatabase(const QString &path, ResultsUse use,
-                                                               int busyTimeoutMs = platform::DbConnection::DefaultBusyTimeoutMs);
+platform::DbResult<platform::DbConnection> openResultsDatabase(
+    const QString &path, ResultsUse use, int busyTimeoutMs = platform::DbConnection::DefaultBusyTimeoutMs);
 
 // The file at path, as it stands now, was left by our own commit: the next
 // Append skips the check while its size, time and identity stay the same.

@@ -58,7 +58,8 @@ DbStatus appendRecords(const QString &path, const std::vector<ResultRecord> &rec
 
 QString saveFailureMessage(const DbStatus &failure, size_t recordCount)
 {
-    const QString what = recordCount > 1 ? QStringLiteral("Die Ergebnisse beider Spieler konnten nicht gespeichert werden.")
-                                         : QStringLiteral("Das Ergebnis konnte nicht gespeichert werden.");
+    const QString what = recordCount > 1
+        ? QStringLiteral("Die Ergebnisse beider Spieler konnten nicht gespeichert werden.")
+        : QStringLiteral("Das Ergebnis konnte nicht gespeichert werden.");
     return QStringLiteral("%1\n\n%2").arg(what, failure.reason());
 }

@@ -24,3 +24,10 @@ PasswordSetting readPasswordSetting()
     }
     return setting;
 }
+
+QString passwordFileUnreadableMessage(const PasswordSetting &setting)
+{
+    return QStringLiteral("Die Datei \"start.ini\" kann nicht gelesen werden (%1). "
+                          "Der Lehrerbereich bleibt geschlossen.")
+        .arg(setting.error);
+}

@@ -21,3 +21,6 @@ struct PasswordSetting
 };
 
 PasswordSetting readPasswordSetting();
+
+// What the teacher is told when "start.ini" cannot be read; nothing opens.
+QString passwordFileUnreadableMessage(const PasswordSetting &setting);

@@ -1,10 +1,15 @@
 #include "platform/textfile.h"
 #include "support/testsupport.h"
+#include "support/unprivileged.h"
 
 #include <gtest/gtest.h>
 
 #include <QtCore/QDir>
 #include <QtCore/QFile>
+
+#include <csignal>
+#include <sys/resource.h>
+#include <sys/stat.h>
 
 using platform::FirstLine;
 using platform::readFirstLine;
@@ -76,6 +81,78 @@ TEST(ReplaceWithLine, AFailedWriteKeepsTheOldFileAndSaysWhy)
     EXPECT_FALSE(replaceWithLine(folder.file(QStringLiteral("blocker/start.ini")), QStringLiteral("neu"), &error));
     EXPECT_FALSE(error.isEmpty());
     EXPECT_EQ(folder.read(QStringLiteral("start.ini")), QByteArray("alt\r\n"));
+}
+
+// ---- Folders and files that may not be written ----------------------------------
+
+// Replaces the file as a user whom permissions stop, with the file's size
+// limited to fileSizeLimit bytes; "1" or "0" and the reason.
+QString replaceAsOrdinaryUser(const QString &path, const QString &line, rlim_t fileSizeLimit = RLIM_INFINITY)
+{
+    return QString::fromUtf8(testing_support::asUnprivilegedUser([&] {
+        rlimit old {};
+        getrlimit(RLIMIT_FSIZE, &old);
+        rlimit cut = old; // the soft limit only, which can be raised again
+        cut.rlim_cur = std::min(fileSizeLimit, old.rlim_max);
+        setrlimit(RLIMIT_FSIZE, &cut);
+        const auto oldHandler = signal(SIGXFSZ, SIG_IGN);
+        QString error;
+        const bool written = replaceWithLine(path, line, &error);
+        signal(SIGXFSZ, oldHandler);
+        setrlimit(RLIMIT_FSIZE, &old);
+        return (written ? QByteArray("1") : QByteArray("0")) + error.toUtf8();
+    }));
+}
+
+class UnwritableFiles : public ::testing::Test
+{
+protected:
+    void SetUp() override
+    {
+        folder.write(QStringLiteral("start.ini"), "ein langes altes Passwort\r\nzweite Zeile\r\n");
+        chmod(folder.path(), 0777);
+        chmod(path(), 0666);
+    }
+    void TearDown() override { chmod(folder.path(), 0700); }
+    static void chmod(const QString &file, mode_t mode) { ::chmod(QFile::encodeName(file).constData(), mode); }
+    QString path() const { return folder.file(QStringLiteral("start.ini")); }
+    QStringList files() const { return QDir(folder.path()).entryList(QDir::Files | QDir::NoDotAndDotDot); }
+
+    testing_support::ProgramFolderFixture folder;
+};
+
+TEST_F(UnwritableFiles, AWritableFileInAReadOnlyFolderIsRewrittenInPlace)
+{
+    chmod(folder.path(), 0555);
+    EXPECT_EQ(replaceAsOrdinaryUser(path(), QStringLiteral("kurz")), QStringLiteral("1"));
+    EXPECT_EQ(folder.read(QStringLiteral("start.ini")), QByteArray("kurz\r\n"));
+    EXPECT_EQ(files(), QStringList({"start.ini"}));
+}
+
+TEST_F(UnwritableFiles, AReadOnlyFileInAReadOnlyFolderIsRefusedWithAGermanReason)
+{
+    chmod(folder.path(), 0555);
+    chmod(path(), 0444);
+    EXPECT_EQ(replaceAsOrdinaryUser(path(), QStringLiteral("neu")),
+              QStringLiteral("0Die Datei \"start.ini\" kann nicht geschrieben werden: keine Berechtigung."));
+    EXPECT_EQ(folder.read(QStringLiteral("start.ini")), QByteArray("ein langes altes Passwort\r\nzweite Zeile\r\n"));
+}
+
+TEST_F(UnwritableFiles, AWriteCutShortKeepsTheOldFileAndLeavesNoTemporaryFile)
+{
+    EXPECT_EQ(replaceAsOrdinaryUser(path(), QStringLiteral("neu"), /*fileSizeLimit=*/1),
+              QStringLiteral("0Die Datei \"start.ini\" kann nicht geschrieben werden: sie darf nicht weiter wachsen."));
+    EXPECT_EQ(folder.read(QStringLiteral("start.ini")), QByteArray("ein langes altes Passwort\r\nzweite Zeile\r\n"));
+    EXPECT_EQ(files(), QStringList({"start.ini"}));
+}
+
+TEST_F(UnwritableFiles, TheReplacedFileKeepsItsPermissions)
+{
+    chmod(path(), 0640);
+    ASSERT_TRUE(replaceWithLine(path(), QStringLiteral("neu")));
+    struct stat info {};
+    ASSERT_EQ(stat(QFile::encodeName(path()).constData(), &info), 0);
+    EXPECT_EQ(info.st_mode & 0777, 0640u);
 }
 
 } // namespace

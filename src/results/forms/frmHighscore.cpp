@@ -88,14 +88,6 @@ QLineEdit *boundBox(QWidget *parent, const char *name)
     return box;
 }
 
-// Multi-line boxes break lines at LF; the lists join them with CR LF.
-QString shown(const QString &column)
-{
-    QString text = column;
-    text.replace(QLatin1String("\r\n"), QLatin1String("\n"));
-    return text;
-}
-
 } // namespace
 
 frmHighscore::frmHighscore()
@@ -181,12 +173,13 @@ void frmHighscore::TmrZeit_Timer()
     // Off first: a message below runs a modal loop in which the clock goes on.
     tmrZeit->setEnabled(false);
     const HighscoreList list = loadHighscore(m_databaseName);
-    // Each column is set once, whatever its length.
-    txtName->setPlainText(shown(list.columns[ListColumn::Name]));
-    txtPunkte->setPlainText(shown(list.columns[ListColumn::Punkte]));
-    txtLevel->setPlainText(shown(list.columns[ListColumn::Level]));
-    txtDatum->setPlainText(shown(list.columns[ListColumn::Datum]));
-    txtSpiel->setPlainText(shown(list.columns[ListColumn::Spiel]));
+    // Each column is set once, whatever its length; a plain-text box reads
+    // the list's CR LF as one line break.
+    txtName->setPlainText(list.columns[ListColumn::Name]);
+    txtPunkte->setPlainText(list.columns[ListColumn::Punkte]);
+    txtLevel->setPlainText(list.columns[ListColumn::Level]);
+    txtDatum->setPlainText(list.columns[ListColumn::Datum]);
+    txtSpiel->setPlainText(list.columns[ListColumn::Spiel]);
     txtVarName->setText(list.bound[ListColumn::Name]);
     txtVarPunkte->setText(list.bound[ListColumn::Punkte]);
     txtVarLevel->setText(list.bound[ListColumn::Level]);

@@ -109,9 +109,7 @@ void frmStart::mnuLogin_Click()
     const PasswordSetting setting = readPasswordSetting();
     switch (setting.state) {
     case PasswordSetting::State::Unreadable:
-        platform::msgBox(QStringLiteral("Die Datei \"start.ini\" kann nicht gelesen werden (%1). "
-                                        "Der Lehrerbereich bleibt geschlossen.")
-                             .arg(setting.error));
+        platform::msgBox(passwordFileUnreadableMessage(setting));
         return;
     case PasswordSetting::State::None:
         if (!Forms::instance().isRegistered(QStringLiteral("frmLehrer")))

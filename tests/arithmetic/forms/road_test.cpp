@@ -4,10 +4,10 @@
 #include "platform/clock.h"
 #include "results/forms/frmHighscore.h"
 #include "results/forms/registration.h"
-#include "results/resultstable.h"
 #include "shell/forms/frmLoginSpiele.h"
 #include "shell/forms/frmStart.h"
 #include "shell/forms/registration.h"
+#include "support/sqlitefile.h"
 
 #include <QtCore/QDate>
 #include <QtWidgets/QPlainTextEdit>
@@ -61,7 +61,7 @@ TEST_F(MainRoad, APupilPlaysThePigGameAndFindsTheResultInTheDatabaseAndTheHighsc
     ASSERT_TRUE(Forms::instance().find(QStringLiteral("frmSpeichern")));
     platform::Clock::instance().advance(2000);
     const QString today = QDate::currentDate().toString(Qt::ISODate);
-    EXPECT_EQ(results_testing::tableRows(folder.file(QStringLiteral("Daten.mdb"))),
+    EXPECT_EQ(testing_support::SqliteFile(folder.file(QStringLiteral("Daten.mdb"))).records(),
               QStringList({QStringLiteral("Lena|2|Schweinchen|1|") + today}));
     EXPECT_FALSE(Forms::instance().find(QStringLiteral("frmSpeichern")));
     start = Forms::instance().find<frmStart>();

@@ -1,4 +1,3 @@
-#include "../../results/resultstable.h"
 #include "arithmetic/forms/frmHilfe.h"
 #include "arithmetic/forms/registration.h"
 #include "memory/forms/frmMemory.h"
@@ -10,6 +9,7 @@
 #include "platform/pictures.h"
 #include "results/forms/registration.h"
 #include "support/guisupport.h"
+#include "support/sqlitefile.h"
 
 #include <QtCore/QDate>
 #include <QtCore/QDir>
@@ -77,7 +77,10 @@ protected:
         }
         return text.chopped(3);
     }
-    QString records() const { return results_testing::tableRows(folder.file(QStringLiteral("Daten.mdb"))).join(u'\n'); }
+    QString records() const
+    {
+        return testing_support::SqliteFile(folder.file(QStringLiteral("Daten.mdb"))).records().join(u'\n');
+    }
 
     frmMemory *m_board = nullptr;
     bool m_withPictures = true;

@@ -97,6 +97,25 @@ TEST_F(FormsTest, ClosingAWindowStopsItsTimersAtOnceAndTheLastOneEndsTheProcess)
     testing_support::flushClosedWindows();
 }
 
+// A dialog kept hidden only to show its entries again (the password change
+// after "Abbrechen") must not keep an invisible process running; a window
+// without the mark, hidden or not, still does.
+TEST_F(FormsTest, AHiddenWindowMarkedNotToKeepTheProcessAliveGoesWithTheLastOther)
+{
+    Forms::instance().hide<frmA>();
+    Forms::instance().show<frmModal>()->setKeepsProcessAliveWhenHidden(false);
+    EXPECT_NE(Forms::instance().hide<frmModal>(), nullptr);
+    EXPECT_EQ(lastClosed, 0);
+    Forms::instance().close<frmA>();
+    EXPECT_EQ(Forms::instance().find<frmModal>(), nullptr);
+    EXPECT_EQ(lastClosed, 1);
+
+    Forms::instance().show<frmModal>()->setKeepsProcessAliveWhenHidden(false);
+    EXPECT_EQ(lastClosed, 1) << "visible, it keeps the process alive";
+    EXPECT_EQ(Forms::instance().hide<frmModal>(), nullptr);
+    EXPECT_EQ(lastClosed, 2);
+}
+
 TEST_F(FormsTest, AModalShowBlocksTheOthersReturnsWhenTheWindowClosesAndTimersTickMeanwhile)
 {
     frmA *owner = Forms::instance().show<frmA>();
