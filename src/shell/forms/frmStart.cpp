@@ -8,7 +8,7 @@
 #include "platform/twips.h"
 #include "platform/vbcolor.h"
 #include "shell/hub.h"
-#include "shell/startini.h"
+#include "platform/startini.h"
 #include "state/mdlmodul.h"
 #include "state/modvar.h"
 
@@ -106,18 +106,18 @@ void frmStart::mnuBeenden_Click()
 
 void frmStart::mnuLogin_Click()
 {
-    const PasswordSetting setting = readPasswordSetting();
+    const platform::PasswordSetting setting = platform::readPasswordSetting();
     switch (setting.state) {
-    case PasswordSetting::State::Unreadable:
-        platform::msgBox(passwordFileUnreadableMessage(setting));
+    case platform::PasswordSetting::State::Unreadable:
+        platform::msgBox(platform::passwordFileUnreadableMessage(setting));
         return;
-    case PasswordSetting::State::None:
+    case platform::PasswordSetting::State::None:
         if (!Forms::instance().isRegistered(QStringLiteral("frmLehrer")))
             return;
         Forms::instance().hide<frmStart>();
         Forms::instance().show(QStringLiteral("frmLehrer"));
         return;
-    case PasswordSetting::State::Set:
+    case platform::PasswordSetting::State::Set:
         Forms::instance().show(QStringLiteral("frmLogin"));
         return;
     }
