@@ -1,6 +1,6 @@
 #include "benchdata.h"
 
-#include "results/resultsdb.h"
+#include "platform/resultsdb.h"
 
 #include <QtCore/QDir>
 #include <QtCore/QFile>
@@ -27,7 +27,7 @@ QString resultsDatabaseWith(int records, int pupils)
         return it->second;
     const QString path = QDir(folder().path()).filePath(QStringLiteral("Daten%1-%2.mdb").arg(records).arg(pupils));
     QFile::remove(path);
-    if (!openResultsDatabase(path, ResultsUse::Append).isOk())
+    if (!platform::openResultsDatabase(path, platform::ResultsUse::Append).isOk())
         return {};
     sqlite3 *db = nullptr;
     sqlite3_open(QFile::encodeName(path).constData(), &db);

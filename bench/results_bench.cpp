@@ -1,5 +1,5 @@
 #include "results/highscore.h"
-#include "results/resultsdb.h"
+#include "platform/resultsdb.h"
 #include "results/saving.h"
 
 #include "benchdata.h"

@@ -1,7 +1,7 @@
 #include "platform/datasource.h"
 #include "platform/forms.h"
 #include "platform/programfolder.h"
-#include "results/resultsdb.h"
+#include "platform/resultsdb.h"
 #include "teacher/forms/frmLehrer.h"
 #include "teacher/forms/registration.h"
 #include "teacher/teacherlist.h"
@@ -34,8 +34,8 @@ QString folderWith(int records)
 class Sink : public ListColumnsOutput
 {
 public:
-    void setColumns(const RecordColumns &columns) override { shown = columns; }
-    RecordColumns shown;
+    void setColumns(const platform::RecordColumns &columns) override { shown = columns; }
+    platform::RecordColumns shown;
 };
 
 // The full list as the teacher view's logic builds it: open, query, the walk

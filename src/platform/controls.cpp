@@ -1,11 +1,17 @@
 #include "platform/controls.h"
 
+#include "platform/fonts.h"
+#include "platform/logging.h"
 #include "platform/twips.h"
 
+#include <QtCore/QFile>
 #include <QtGui/QMouseEvent>
 #include <QtGui/QPainter>
+#include <QtGui/QTextBlock>
+#include <QtGui/QTextCursor>
 #include <QtWidgets/QStyleOptionButton>
 #include <QtWidgets/QStylePainter>
+#include <QtWidgets/QTextEdit>
 
 namespace platform {
 
@@ -126,6 +132,59 @@ QLabel *makeLabel(QWidget *parent, const QString &text, const QFont &font, const
     label->setWordWrap(true);
     setForeBack(label, fore, back);
     return label;
+}
+
+QTextEdit *makeRichTextBox(QWidget *parent, const QString &resource)
+{
+    auto *box = new QTextEdit(parent);
+    box->setReadOnly(true);
+    box->setFont(vbFont(QStringLiteral("Times New Roman"), 12));
+    box->document()->setDefaultFont(box->font());
+    box->setTabStopDistance(twipsToPixels(720));
+    QPalette pal = box->palette();
+    pal.setColor(QPalette::Base, Qt::white);
+    pal.setColor(QPalette::Text, Qt::black);
+    box->setPalette(pal);
+
+    QFile file(resource);
+    if (!file.open(QIODevice::ReadOnly)) {
+        qCWarning(lcPlatform) << "text" << resource << "not loaded:" << file.errorString();
+        return box;
+    }
+    // Trimmed: a line end after the last tag would become a blank in the
+    // last paragraph.
+    box->setHtml(QString::fromUtf8(file.readAll()).trimmed());
+
+    const qreal tabDistance = box->tabStopDistance();
+    for (QTextBlock block = box->document()->begin(); block.isValid(); block = block.next()) {
+        QTextBlockFormat format = block.blockFormat();
+        format.setLeftMargin(twipsToPixels(format.leftMargin()));
+        format.setRightMargin(twipsToPixels(format.rightMargin()));
+        format.setTopMargin(twipsToPixels(format.topMargin()));
+        format.setBottomMargin(twipsToPixels(format.bottomMargin()));
+        format.setTextIndent(twipsToPixels(format.textIndent()));
+        // The platform measures tab stops from the paragraph's left edge and
+        // stops the first tab of a hanging first line at the indent of the
+        // lines below it; Qt measures them from where the line starts. A
+        // first line with an indent of its own gets its stops laid out so.
+        if (format.textIndent() != 0) {
+            const qreal start = format.leftMargin() + format.textIndent();
+            qreal last = start;
+            QList<QTextOption::Tab> tabs;
+            if (format.textIndent() < 0) {
+                tabs << QTextOption::Tab(format.leftMargin() - start, QTextOption::LeftTab);
+                last = format.leftMargin();
+            }
+            // Twenty inches of stops: more than any window is wide.
+            for (int stop = 1; stop <= 40; ++stop) {
+                if (stop * tabDistance > last)
+                    tabs << QTextOption::Tab(stop * tabDistance - start, QTextOption::LeftTab);
+            }
+            format.setTabPositions(tabs);
+        }
+        QTextCursor(block).setBlockFormat(format);
+    }
+    return box;
 }
 
 } // namespace platform

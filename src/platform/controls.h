@@ -4,6 +4,8 @@
 #include <QtWidgets/QPushButton>
 #include <QtWidgets/QToolButton>
 
+class QTextEdit;
+
 namespace platform {
 
 // An image control: shows a picture, optionally stretched to the control and
@@ -83,5 +85,11 @@ private:
 QLabel *makeLabel(QWidget *parent, const QString &text, const QFont &font, const QColor &fore,
                   const QColor &back = QColor(), Qt::Alignment align = Qt::AlignLeft | Qt::AlignTop);
 void setForeBack(QWidget *widget, const QColor &fore, const QColor &back = QColor());
+
+// The platform's rich-text box, read-only, showing a text stored with the
+// program (HTML, ":/..."): Times New Roman 12 pt, a tab stop every half inch.
+// Paragraph indents and margins in the text are written in twips, so that
+// they scale with the screen like every other length of a window.
+QTextEdit *makeRichTextBox(QWidget *parent, const QString &resource);
 
 } // namespace platform

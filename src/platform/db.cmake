@@ -9,6 +9,8 @@ add_library(quirlix_platform_db STATIC
   ${CMAKE_CURRENT_LIST_DIR}/recordquery.cpp ${CMAKE_CURRENT_LIST_DIR}/recordquery.h
   ${CMAKE_CURRENT_LIST_DIR}/recordset.cpp ${CMAKE_CURRENT_LIST_DIR}/recordset.h
   ${CMAKE_CURRENT_LIST_DIR}/datasource.cpp ${CMAKE_CURRENT_LIST_DIR}/datasource.h
+  ${CMAKE_CURRENT_LIST_DIR}/resultsdb.cpp ${CMAKE_CURRENT_LIST_DIR}/resultsdb.h
+  ${CMAKE_CURRENT_LIST_DIR}/recordlist.cpp ${CMAKE_CURRENT_LIST_DIR}/recordlist.h
 )
 target_link_libraries(quirlix_platform_db PUBLIC quirlix_platform_core SQLite::SQLite3)
 quirlix_target_defaults(quirlix_platform_db)

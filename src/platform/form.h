@@ -47,8 +47,8 @@ public:
     bool hasCloseBox() const { return m_closeBox; }
     void centerOnScreen();
 
-    // Enter presses the focused button, else the default button; Escape
-    // presses the cancel button.
+    // Enter (the keypad's too) presses the focused button, else the default
+    // button; Escape presses the cancel button.
     void setDefaultButton(QPushButton *button);
     void setCancelButton(QPushButton *button);
 

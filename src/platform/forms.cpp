@@ -1,13 +1,11 @@
 #include "platform/forms.h"
 
 #include "platform/form.h"
+#include "platform/logging.h"
 #include "platform/timer.h"
 
 #include <QtCore/QEventLoop>
-#include <QtCore/QLoggingCategory>
 #include <QtCore/QPointer>
-
-Q_LOGGING_CATEGORY(lcForms, "quirlix.forms")
 
 namespace platform {
 
@@ -39,7 +37,7 @@ Form *Forms::load(const QString &name)
         return form;
     const auto factory = m_factories.find(name);
     if (factory == m_factories.end()) {
-        qCDebug(lcForms) << "no window registered as" << name;
+        qCDebug(lcPlatform) << "no window registered as" << name;
         return nullptr;
     }
     QPointer<Form> form = factory->second();

@@ -2,7 +2,7 @@
 
 #include "platform/programfolder.h"
 #include "platform/textfile.h"
-#include "shell/startini.h"
+#include "platform/startini.h"
 
 #include <QtCore/QList>
 
@@ -19,9 +19,9 @@ QString passwordFile()
 
 LoginCheck checkPassword(const QString &typed)
 {
-    const PasswordSetting setting = readPasswordSetting();
-    if (setting.state == PasswordSetting::State::Unreadable)
-        return {LoginCheck::Result::Unreadable, passwordFileUnreadableMessage(setting)};
+    const platform::PasswordSetting setting = platform::readPasswordSetting();
+    if (setting.state == platform::PasswordSetting::State::Unreadable)
+        return {LoginCheck::Result::Unreadable, platform::passwordFileUnreadableMessage(setting)};
     // No password set: only the empty text is right.
     if (typed == setting.password)
         return {LoginCheck::Result::Right, {}};

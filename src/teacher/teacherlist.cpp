@@ -3,7 +3,7 @@
 #include "platform/datasource.h"
 #include "platform/likepattern.h"
 #include "platform/recordset.h"
-#include "results/resultsdb.h"
+#include "platform/resultsdb.h"
 
 using platform::DataSource;
 using platform::DbStatus;
@@ -42,7 +42,7 @@ DbStatus TeacherList::fullList()
         m_output.setColumns({});
         return status;
     };
-    auto db = openResultsDatabase(m_datliste.DatabaseName(), ResultsUse::Read, m_busyTimeoutMs);
+    auto db = platform::openResultsDatabase(m_datliste.DatabaseName(), platform::ResultsUse::Read, m_busyTimeoutMs);
     if (!db.isOk())
         return fail(db.status());
     m_db = db.value();
@@ -51,10 +51,10 @@ DbStatus TeacherList::fullList()
         return fail(opened);
 
     RecordSet &records = m_datliste.Recordset();
-    RecordListFiller filler(records);
+    platform::RecordListFiller filler(records);
     records.FindFirst(kEveryPoints);
     filler.addFirstRow();
-    filler.walk(FindDirection::Next, kEveryName, StopRule::NoAdvance, kLastFind);
+    filler.walk(platform::FindDirection::Next, kEveryName, platform::StopRule::NoAdvance, kLastFind);
     m_letztePosition = static_cast<qint16>(records.AbsolutePosition());
     records.FindFirst(kEveryPoints);
     m_output.setColumns(filler.columns());
@@ -63,9 +63,9 @@ DbStatus TeacherList::fullList()
 
 void TeacherList::page()
 {
-    RecordListFiller filler(m_datliste.Recordset());
+    platform::RecordListFiller filler(m_datliste.Recordset());
     filler.addFirstRow();
-    filler.walk(FindDirection::Next, kEveryName, StopRule::NoAdvance, kPageFinds);
+    filler.walk(platform::FindDirection::Next, kEveryName, platform::StopRule::NoAdvance, kPageFinds);
     m_output.setColumns(filler.columns());
 }
 
@@ -138,9 +138,9 @@ bool TeacherList::listing(bool fromFirst)
         records.FindNext(m_suchkriterium);
     if (records.NoMatch())
         return false;
-    RecordListFiller filler(records);
+    platform::RecordListFiller filler(records);
     filler.addFirstRow();
-    filler.walk(FindDirection::Next, m_suchkriterium, StopRule::NoMatch, kLastFind);
+    filler.walk(platform::FindDirection::Next, m_suchkriterium, platform::StopRule::NoMatch, kLastFind);
     m_output.setColumns(filler.columns());
     return true;
 }
@@ -149,7 +149,7 @@ DbStatus TeacherList::writable() const
 {
     // Deleting in a damaged file could spread the damage to records that are
     // still whole: the file is checked as a save checks it.
-    return openResultsDatabase(m_datliste.DatabaseName(), ResultsUse::Append, m_busyTimeoutMs).status();
+    return platform::openResultsDatabase(m_datliste.DatabaseName(), platform::ResultsUse::Append, m_busyTimeoutMs).status();
 }
 
 DbStatus TeacherList::deleteCurrent()
@@ -163,7 +163,7 @@ DbStatus TeacherList::deleteCurrent()
     // Outside a transaction the delete is committed, synced, as it completes.
     if (const DbStatus deleted = records.Delete(); !deleted.isOk())
         return deleted;
-    rememberSoundFile(m_datliste.DatabaseName());
+    platform::rememberSoundFile(m_datliste.DatabaseName());
     records.MoveNext();
     // After the last record: back to the new last one, if one is left.
     if (records.Eof() && records.recordCount() > 0)
@@ -197,7 +197,7 @@ DbStatus TeacherList::deleteAll()
         m_db.exec("ROLLBACK");
         return status;
     }
-    rememberSoundFile(m_datliste.DatabaseName());
+    platform::rememberSoundFile(m_datliste.DatabaseName());
     return {};
 }
 

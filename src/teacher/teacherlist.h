@@ -2,7 +2,7 @@
 
 #include "platform/dbconnection.h"
 #include "platform/dbstatus.h"
-#include "results/recordlist.h"
+#include "platform/recordlist.h"
 
 #include <QtCore/QString>
 
@@ -18,7 +18,7 @@ class ListColumnsOutput
 {
 public:
     virtual ~ListColumnsOutput() = default;
-    virtual void setColumns(const RecordColumns &columns) = 0;
+    virtual void setColumns(const platform::RecordColumns &columns) = 0;
 };
 
 // The query the teacher view lists: every record, ascending by name.

@@ -12,13 +12,6 @@
 
 #include <gtest/gtest.h>
 
-#include <ostream>
-
-inline void PrintTo(const QString &text, std::ostream *out)
-{
-    *out << '"' << text.toStdString() << '"';
-}
-
 // What the memory tests share: the memory-game state as the choice windows
 // will leave it, a board dealt as the test wants it, the board as text.
 namespace memory_testing {

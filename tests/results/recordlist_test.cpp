@@ -1,7 +1,7 @@
 #include "platform/recordset.h"
 #include "results/highscore.h"
-#include "results/recordlist.h"
-#include "results/resultsdb.h"
+#include "platform/recordlist.h"
+#include "platform/resultsdb.h"
 #include "support/sqlitefile.h"
 #include "support/testsupport.h"
 
@@ -22,7 +22,7 @@ class RecordListTest : public ::testing::Test
 protected:
     void SetUp() override
     {
-        auto db = openResultsDatabase(resultsDatabasePath(), ResultsUse::Append);
+        auto db = platform::openResultsDatabase(platform::resultsDatabasePath(), platform::ResultsUse::Append);
         ASSERT_TRUE(db.isOk()) << db.status().reason().toStdString();
     }
 
@@ -41,16 +41,16 @@ protected:
                        .arg(points % 3 + 1)
                        .arg(qAbs(points) % 28 + 1, 2, 10, QLatin1Char('0'));
         }
-        ASSERT_TRUE(testing_support::SqliteFile(resultsDatabasePath()).execute(sql));
+        ASSERT_TRUE(testing_support::SqliteFile(platform::resultsDatabasePath()).execute(sql));
     }
 
     // The list as "Name Punkte" per row. Every row's level and date must be
     // those of the record whose name and points stand beside them.
-    static QStringList picture(const RecordColumns &columns)
+    static QStringList picture(const platform::RecordColumns &columns)
     {
-        if (columns[ListColumn::Name].isEmpty() && columns[ListColumn::Punkte].isEmpty())
+        if (columns[platform::ListColumn::Name].isEmpty() && columns[platform::ListColumn::Punkte].isEmpty())
             return {};
-        std::array<QStringList, kListColumns> lines;
+        std::array<QStringList, platform::kListColumns> lines;
         for (size_t c = 0; c < lines.size(); ++c)
             lines[c] = columns.text[c].split(QStringLiteral("\r\n"));
         QStringList rows;
@@ -86,7 +86,7 @@ class Highscore : public RecordListTest, public ::testing::WithParamInterface<Hi
 TEST_P(Highscore, ShowsTheTenBestHighestFirst)
 {
     add(GetParam().records);
-    const HighscoreList list = loadHighscore(resultsDatabasePath());
+    const HighscoreList list = loadHighscore(platform::resultsDatabasePath());
     ASSERT_TRUE(list.status.isOk()) << list.status.reason().toStdString();
     EXPECT_EQ(picture(list.columns), GetParam().shown);
 }
@@ -132,9 +132,9 @@ struct WalkCase
     const char *name;
     QStringList records;
     const char *start; // "MoveNext", "MoveLast" or a first find's criterion
-    FindDirection direction;
+    platform::FindDirection direction;
     const char *criterion;
-    StopRule rule;
+    platform::StopRule rule;
     int limit;
     const char *names;
     DbStatus::Code code = DbStatus::Code::Ok;
@@ -148,12 +148,12 @@ TEST_P(Walk, AddsARowPerFindUntilTheStopRule)
 {
     const WalkCase &c = GetParam();
     add(c.records);
-    auto db = openResultsDatabase(resultsDatabasePath(), ResultsUse::Read);
+    auto db = platform::openResultsDatabase(platform::resultsDatabasePath(), platform::ResultsUse::Read);
     ASSERT_TRUE(db.isOk());
     auto opened = RecordSet::open(db.value(), QStringLiteral("Select * from userdaten ORDER BY Name"));
     ASSERT_TRUE(opened.isOk());
     RecordSet &records = opened.value();
-    RecordListFiller filler(records);
+    platform::RecordListFiller filler(records);
     filler.addFirstRow();
     filler.addNextRow(); // what a first row replaces
     const QString start = QString::fromUtf8(c.start);
@@ -165,11 +165,11 @@ TEST_P(Walk, AddsARowPerFindUntilTheStopRule)
         records.FindFirst(start);
     filler.addFirstRow();
     EXPECT_EQ(filler.walk(c.direction, QString::fromUtf8(c.criterion), c.rule, c.limit).code(), c.code);
-    EXPECT_EQ(filler.columns()[ListColumn::Name].split(QStringLiteral("\r\n")).join(u' '), QString::fromUtf8(c.names));
+    EXPECT_EQ(filler.columns()[platform::ListColumn::Name].split(QStringLiteral("\r\n")).join(u' '), QString::fromUtf8(c.names));
 }
 
-using D = FindDirection;
-using S = StopRule;
+using D = platform::FindDirection;
+using S = platform::StopRule;
 const char kAny[] = "Name like '*'";
 INSTANTIATE_TEST_SUITE_P(Rules, Walk,
     ::testing::Values(WalkCase {"NoAdvanceThroughEveryRecord", {"Udo 1", "anna 2", "Mo 3", "Bert 4"}, "Punkte like '*'",

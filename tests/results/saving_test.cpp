@@ -1,4 +1,4 @@
-#include "results/resultsdb.h"
+#include "platform/resultsdb.h"
 #include "results/saving.h"
 #include "state/modvar.h"
 #include "support/sqlitefile.h"
@@ -45,7 +45,7 @@ PlayState play(const char *name, qint16 points, const char *name2 = "", qint16 p
 class AppendRecords : public ::testing::Test
 {
 protected:
-    QString path() const { return resultsDatabasePath(); }
+    QString path() const { return platform::resultsDatabasePath(); }
     QStringList folderFiles() const
     {
         return QDir(folder.path()).entryList(QDir::Files | QDir::Dirs | QDir::NoDotAndDotDot | QDir::System);
@@ -307,7 +307,7 @@ TEST_F(AppendRecords, AProcessKilledBetweenTheTwoRecordsLeavesNeither)
     if (child == 0) {
         g_reportHalt = reports[1];
         sqlite3_auto_extension(reinterpret_cast<void (*)()>(registerHaltHere));
-        appendRecords(resultsDatabasePath(), annaAndBert);
+        appendRecords(platform::resultsDatabasePath(), annaAndBert);
         _exit(3);
     }
     close(reports[1]);

@@ -33,7 +33,7 @@ protected:
     teacher_testing::Columns out;
     TeacherList list {datliste, out, /*busyTimeoutMs=*/150};
 
-    void SetUp() override { datliste.setDatabaseName(resultsDatabasePath()); }
+    void SetUp() override { datliste.setDatabaseName(platform::resultsDatabasePath()); }
 };
 
 TEST_F(Deletion, TheCurrentRecordGoesAndTheNextOrTheNewLastBecomesCurrent)
@@ -66,7 +66,7 @@ TEST_F(Deletion, AllDataWhereverTheTeacherStandsThenAnEmptyTableLeaveFiveEmptyCo
     ASSERT_TRUE(list.deleteCurrent().isOk());
     EXPECT_EQ(datliste.Recordset().AbsolutePosition(), -1);
     ASSERT_TRUE(list.fullList().isOk());
-    EXPECT_EQ(out.shown.text, RecordColumns().text);
+    EXPECT_EQ(out.shown.text, platform::RecordColumns().text);
     EXPECT_TRUE(list.deleteCurrent().isOk());
     EXPECT_TRUE(list.deleteAll().isOk());
     EXPECT_TRUE(storedNames().isEmpty());
@@ -77,7 +77,7 @@ TEST_F(Deletion, AllDataWhereverTheTeacherStandsThenAnEmptyTableLeaveFiveEmptyCo
 TEST_F(Deletion, ARefusedDeleteDeletesNothingAndSaysWhy)
 {
     teacher_testing::saveNames(numberedNames(6));
-    ASSERT_TRUE(execute(resultsDatabasePath(), "CREATE TRIGGER keep BEFORE DELETE ON userdaten WHEN old.Name = 'K03' "
+    ASSERT_TRUE(execute(platform::resultsDatabasePath(), "CREATE TRIGGER keep BEFORE DELETE ON userdaten WHEN old.Name = 'K03' "
                                                "BEGIN SELECT RAISE(ABORT, 'keep K03'); END;"));
     ASSERT_TRUE(list.fullList().isOk());
     EXPECT_TRUE(deleteFailureMessage(list.deleteAll()).startsWith(QStringLiteral("Es wurde nichts gelöscht.\n\n")));
@@ -87,7 +87,7 @@ TEST_F(Deletion, ARefusedDeleteDeletesNothingAndSaysWhy)
     EXPECT_FALSE(list.deleteCurrent().isOk());
     EXPECT_EQ(storedNames(), numberedNames(6));
 
-    auto other = platform::DbConnection::open(resultsDatabasePath());
+    auto other = platform::DbConnection::open(platform::resultsDatabasePath());
     ASSERT_TRUE(other.isOk() && other.value().exec("BEGIN EXCLUSIVE").isOk());
     datliste.moveFirst();
     EXPECT_EQ(list.deleteCurrent().code(), DbStatus::Code::Locked);
@@ -100,10 +100,10 @@ TEST_F(Deletion, ARefusedDeleteDeletesNothingAndSaysWhy)
 TEST_F(Deletion, ADamagedFileIsNotWrittenByADelete)
 {
     teacher_testing::saveNames(numberedNames(300));
-    ASSERT_TRUE(execute(resultsDatabasePath(), "CREATE TABLE notizen (t TEXT); INSERT INTO notizen VALUES ('x');"));
+    ASSERT_TRUE(execute(platform::resultsDatabasePath(), "CREATE TABLE notizen (t TEXT); INSERT INTO notizen VALUES ('x');"));
     int indexPage = 0;
     {
-        auto db = platform::DbConnection::open(resultsDatabasePath());
+        auto db = platform::DbConnection::open(platform::resultsDatabasePath());
         sqlite3_stmt *statement = nullptr;
         sqlite3_prepare_v2(db.value().handle(), "SELECT rootpage FROM sqlite_schema WHERE name = 'notizen'", -1,
                            &statement, nullptr);
@@ -111,7 +111,7 @@ TEST_F(Deletion, ADamagedFileIsNotWrittenByADelete)
             indexPage = sqlite3_column_int(statement, 0);
         sqlite3_finalize(statement);
     }
-    QFile file(resultsDatabasePath());
+    QFile file(platform::resultsDatabasePath());
     ASSERT_TRUE(indexPage > 1 && file.open(QIODevice::ReadWrite) && file.seek((indexPage - 1) * 4096));
     file.write(QByteArray(4096, '\x5A'));
     file.close();
@@ -125,9 +125,9 @@ TEST_F(Deletion, ADamagedFileIsNotWrittenByADelete)
 
 TEST_F(Deletion, AForeignFileIsReportedListedEmptyAndNeverWritten)
 {
-    ASSERT_TRUE(execute(resultsDatabasePath(), "CREATE TABLE kunden (name TEXT); INSERT INTO kunden VALUES ('x');"));
+    ASSERT_TRUE(execute(platform::resultsDatabasePath(), "CREATE TABLE kunden (name TEXT); INSERT INTO kunden VALUES ('x');"));
     const QByteArray before = folder.read(QStringLiteral("Daten.mdb"));
-    out.shown[ListColumn::Name] = QStringLiteral("vorher");
+    out.shown[platform::ListColumn::Name] = QStringLiteral("vorher");
     const DbStatus status = list.fullList();
     EXPECT_TRUE(listFailureMessage(status).startsWith(QStringLiteral("Die Ergebnisse können nicht angezeigt werden.")));
     EXPECT_EQ(out.names(), QString());
@@ -149,7 +149,7 @@ char killDeleter(bool all, useconds_t waitUs = 0)
     const pid_t child = fork();
     if (child == 0) {
         platform::DataSource source;
-        source.setDatabaseName(resultsDatabasePath());
+        source.setDatabaseName(platform::resultsDatabasePath());
         teacher_testing::Columns columns;
         TeacherList teacher(source, columns);
         teacher.fullList();
@@ -176,7 +176,7 @@ TEST_F(Deletion, AProcessKilledRightAfterADeleteLosesNoOtherRecord)
     ASSERT_EQ(killDeleter(/*all=*/false), 'D');
     QStringList expected = numberedNames(300);
     expected.removeAt(1);
-    EXPECT_EQ(testing_support::SqliteFile(resultsDatabasePath()).integrity(), QStringLiteral("ok"));
+    EXPECT_EQ(testing_support::SqliteFile(platform::resultsDatabasePath()).integrity(), QStringLiteral("ok"));
     EXPECT_EQ(storedNames(), expected);
 }
 
@@ -185,14 +185,14 @@ TEST_F(Deletion, AProcessKilledWhileDeletingAllLeavesAllOrNothing)
     teacher_testing::saveNames({QStringLiteral("Anna")});
     for (int round = 0; round < 8; ++round) {
         if (storedNames().isEmpty()) {
-            ASSERT_TRUE(execute(resultsDatabasePath(), "WITH RECURSIVE n(x) AS (SELECT 1 UNION ALL SELECT x + 1 FROM n "
+            ASSERT_TRUE(execute(platform::resultsDatabasePath(), "WITH RECURSIVE n(x) AS (SELECT 1 UNION ALL SELECT x + 1 FROM n "
                                                        "WHERE x < 2000) INSERT INTO userdaten SELECT 'Kind' || x, x, "
                                                        "'Memory', 1, '2024-01-01' FROM n"));
         }
         const qsizetype before = storedNames().size();
         // A kill at a moment that varies by round, or once the delete returned.
         const char done = killDeleter(/*all=*/true, round % 2 == 0 ? 2000 + round * 4000 : 0);
-        ASSERT_EQ(testing_support::SqliteFile(resultsDatabasePath()).integrity(), QStringLiteral("ok"))
+        ASSERT_EQ(testing_support::SqliteFile(platform::resultsDatabasePath()).integrity(), QStringLiteral("ok"))
             << "round " << round;
         const qsizetype left = storedNames().size();
         EXPECT_TRUE(left == 0 || left == before) << left << " records left in round " << round;

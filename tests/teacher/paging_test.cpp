@@ -63,7 +63,7 @@ TEST_P(Paging, ShowsWhatTheTeacherExpectsAfterEveryPress)
     const Scenario &scenario = GetParam();
     if (!scenario.records.isEmpty())
         teacher_testing::saveNames(scenario.records);
-    datliste.setDatabaseName(resultsDatabasePath());
+    datliste.setDatabaseName(platform::resultsDatabasePath());
     int step = 0;
     for (const Step &s : scenario.steps) {
         SCOPED_TRACE(testing::Message() << "step " << ++step << " (" << s.press << ")");

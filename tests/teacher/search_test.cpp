@@ -26,7 +26,7 @@ TEST_P(Search, ListsTheNamesThatBeginWithTheTextAndNeverFailsOnWhatIsTyped)
     teacher_testing::saveNames({"Anna", "anton", "O'Brien", "Jörg", "Jürgen", "[Gast]", "Ben?", "Max", "Moritz",
                                 "mona", "Ömer", "Zoe", "1a", "Bea*"});
     platform::DataSource datliste;
-    datliste.setDatabaseName(resultsDatabasePath());
+    datliste.setDatabaseName(platform::resultsDatabasePath());
     teacher_testing::Columns out;
     TeacherList list(datliste, out);
     ASSERT_TRUE(list.fullList().isOk());

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "results/recordlist.h"
-#include "results/resultsdb.h"
+#include "platform/recordlist.h"
+#include "platform/resultsdb.h"
 #include "results/saving.h"
 #include "support/sqlitefile.h"
 #include "teacher/teacherlist.h"
@@ -24,7 +24,7 @@ inline void saveNames(const QStringList &names)
     for (int i = 0; i < names.size(); ++i)
         records.push_back({names[i], static_cast<qint16>(i), games[i % 3], static_cast<qint16>(i % 3 + 1),
                            QDate(2024, 3, 1).addDays(i)});
-    const platform::DbStatus status = appendRecords(resultsDatabasePath(), records);
+    const platform::DbStatus status = appendRecords(platform::resultsDatabasePath(), records);
     ASSERT_TRUE(status.isOk()) << status.reason().toStdString();
 }
 
@@ -50,7 +50,7 @@ inline QStringList thirtyWithFiveMo()
 inline QStringList storedNames()
 {
     QStringList names;
-    for (const QString &row : testing_support::SqliteFile(resultsDatabasePath()).records())
+    for (const QString &row : testing_support::SqliteFile(platform::resultsDatabasePath()).records())
         names << row.section(u'|', 0, 0);
     return names;
 }
@@ -59,9 +59,9 @@ inline QStringList storedNames()
 class Columns : public ListColumnsOutput
 {
 public:
-    void setColumns(const RecordColumns &columns) override { shown = columns; }
-    QString names() const { return shown[ListColumn::Name]; }
-    RecordColumns shown;
+    void setColumns(const platform::RecordColumns &columns) override { shown = columns; }
+    QString names() const { return shown[platform::ListColumn::Name]; }
+    platform::RecordColumns shown;
 };
 
 } // namespace teacher_testing

@@ -7,7 +7,7 @@
 #include "platform/messagebox.h"
 #include "platform/timer.h"
 #include "platform/vbcolor.h"
-#include "results/resultsdb.h"
+#include "platform/resultsdb.h"
 
 #include <QtWidgets/QLabel>
 #include <QtWidgets/QLineEdit>
@@ -182,10 +182,10 @@ frmLehrer::frmLehrer()
 
 void frmLehrer::Form_Load()
 {
-    datliste->source().setDatabaseName(resultsDatabasePath());
+    datliste->source().setDatabaseName(platform::resultsDatabasePath());
 }
 
-void frmLehrer::setColumns(const RecordColumns &columns)
+void frmLehrer::setColumns(const platform::RecordColumns &columns)
 {
     for (size_t c = 0; c < txtAusgabe.size(); ++c)
         txtAusgabe[c]->setPlainText(shown(columns.text[c]));

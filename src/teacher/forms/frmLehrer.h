@@ -61,7 +61,7 @@ public:
     platform::Timer *tmrZeit;
 
 private:
-    void setColumns(const RecordColumns &columns) override;
+    void setColumns(const platform::RecordColumns &columns) override;
     void notFound();
 
     TeacherList m_list;

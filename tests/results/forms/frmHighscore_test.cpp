@@ -2,7 +2,7 @@
 #include "platform/timer.h"
 #include "results/forms/frmHighscore.h"
 #include "results/forms/registration.h"
-#include "results/resultsdb.h"
+#include "platform/resultsdb.h"
 #include "support/guisupport.h"
 #include "support/sqlitefile.h"
 #include "support/testsupport.h"
@@ -47,8 +47,8 @@ protected:
 
 TEST_F(HighscoreWindow, FillsItsColumnsOnTheFirstTickAndZurückLeadsBack)
 {
-    ASSERT_TRUE(openResultsDatabase(resultsDatabasePath(), ResultsUse::Append).isOk());
-    ASSERT_TRUE(testing_support::SqliteFile(resultsDatabasePath()).execute(QStringLiteral(
+    ASSERT_TRUE(platform::openResultsDatabase(platform::resultsDatabasePath(), platform::ResultsUse::Append).isOk());
+    ASSERT_TRUE(testing_support::SqliteFile(platform::resultsDatabasePath()).execute(QStringLiteral(
         "INSERT INTO userdaten VALUES ('Anna', 7, 'Memory', 2, '2024-05-01'), ('Bert', 12, 'Schweinchen', 3, "
         "'2024-05-02'), ('Gül', 9, 'Schmetterling', 1, '2024-05-03')")));
     frmHighscore *window = open();

@@ -2,7 +2,7 @@
 #include "platform/timer.h"
 #include "results/forms/frmSpeichern.h"
 #include "results/forms/registration.h"
-#include "results/resultsdb.h"
+#include "platform/resultsdb.h"
 #include "state/mdlmodul.h"
 #include "state/modvar.h"
 #include "support/guisupport.h"
@@ -52,7 +52,7 @@ protected:
     // The stored records without their date, which is checked apart.
     static QStringList saved()
     {
-        return testing_support::SqliteFile(resultsDatabasePath())
+        return testing_support::SqliteFile(platform::resultsDatabasePath())
             .rows("SELECT Name, Punkte, Spiel, Level FROM userdaten");
     }
     static bool mainWindowVisible() { return Forms::instance().find(QStringLiteral("frmStart"))->isVisible(); }
@@ -68,7 +68,7 @@ TEST_F(SaveWindow, SavesThePlayStateOfThe2000thMillisecondThenClosesAndShowsTheM
     advanceClock(1000);
     finishGame("", 30, "Bert", -4, 2);
     advanceClock(999);
-    EXPECT_FALSE(QFile::exists(resultsDatabasePath()));
+    EXPECT_FALSE(QFile::exists(platform::resultsDatabasePath()));
     EXPECT_TRUE(saveWindowOpen());
     EXPECT_FALSE(mainWindowVisible());
 
@@ -76,7 +76,7 @@ TEST_F(SaveWindow, SavesThePlayStateOfThe2000thMillisecondThenClosesAndShowsTheM
     advanceClock(1);
     EXPECT_EQ(saved(), QStringList({"Spieler1|30|Memory|2", "Bert|-4|Memory|2"}));
     const QStringList days
-        = testing_support::SqliteFile(resultsDatabasePath()).rows("SELECT DISTINCT Datum FROM userdaten");
+        = testing_support::SqliteFile(platform::resultsDatabasePath()).rows("SELECT DISTINCT Datum FROM userdaten");
     ASSERT_EQ(days.size(), 1);
     EXPECT_TRUE(days[0] == before.toString(Qt::ISODate) || days[0] == QDate::currentDate().toString(Qt::ISODate));
     EXPECT_FALSE(saveWindowOpen());

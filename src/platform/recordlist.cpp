@@ -1,8 +1,9 @@
-#include "results/recordlist.h"
+#include "platform/recordlist.h"
 
 #include "platform/recordset.h"
 
-using platform::DbStatus;
+namespace platform {
+
 
 namespace {
 
@@ -22,7 +23,7 @@ QString oneLine(QString text)
 
 } // namespace
 
-RecordListFiller::RecordListFiller(platform::RecordSet &records)
+RecordListFiller::RecordListFiller(RecordSet &records)
     : m_records(records)
 {
     const char16_t *const names[kListColumns] = {u"Name", u"Punkte", u"Level", u"Datum", u"Spiel"};
@@ -85,3 +86,5 @@ DbStatus RecordListFiller::walk(FindDirection direction, const QString &criterio
     }
     return {};
 }
+
+} // namespace platform

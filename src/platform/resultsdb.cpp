@@ -1,4 +1,4 @@
-#include "results/resultsdb.h"
+#include "platform/resultsdb.h"
 
 #include "platform/programfolder.h"
 
@@ -13,9 +13,8 @@
 
 #include <sys/stat.h>
 
-using platform::DbConnection;
-using platform::DbResult;
-using platform::DbStatus;
+namespace platform {
+
 
 Q_LOGGING_CATEGORY(lcResults, "quirlix.results")
 
@@ -140,7 +139,7 @@ DbStatus checkSound(const DbConnection &db, const QString &path)
     if (!status.isOk())
         return status;
     if (verdict != u"ok")
-        return platform::statusFromEngine(SQLITE_CORRUPT, 0, path, verdict);
+        return statusFromEngine(SQLITE_CORRUPT, 0, path, verdict);
     rememberSoundFile(path);
     return {};
 }
@@ -149,7 +148,7 @@ DbStatus checkSound(const DbConnection &db, const QString &path)
 
 QString resultsDatabasePath()
 {
-    return platform::programFile(QStringLiteral("Daten.mdb"));
+    return programFile(QStringLiteral("Daten.mdb"));
 }
 
 void rememberSoundFile(const QString &path)
@@ -178,7 +177,7 @@ DbResult<DbConnection> openResultsDatabase(const QString &path, ResultsUse use, 
     if (schemaEntries == 0) {
         if (use == ResultsUse::Read)
             return emptyTableInMemory();
-        auto layout = platform::Transaction::begin(db);
+        auto layout = Transaction::begin(db);
         if (!layout.isOk())
             return layout.status();
         status = db.exec(kCreateTables);
@@ -216,3 +215,5 @@ DbResult<DbConnection> openResultsDatabase(const QString &path, ResultsUse use, 
     }
     return opened;
 }
+
+} // namespace platform
