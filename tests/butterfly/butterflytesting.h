@@ -1,30 +1,20 @@
 #pragma once
 
 #include "platform/random.h"
-#include "state/mdlmodul.h"
 #include "state/modvar.h"
 #include "state/variablen.h"
-
-#include <QtCore/QString>
-
-#include <gtest/gtest.h>
+#include "support/testsupport.h"
 
 #include <functional>
-#include <ostream>
 
-inline void PrintTo(const QString &text, std::ostream *out)
-{
-    *out << '"' << text.toStdString() << '"';
-}
-
-// The records at zero and a generator whose reseeds read a clock that stands
-// still, so that a seed fixes every draw; the reseeds are counted.
 namespace butterfly_testing {
 
+// The generator's reseeds, which read a clock that stands still as in every
+// test, counted; the watcher runs at each.
 struct Reseeds
 {
     int count = 0;
-    std::function<void()> watcher; // runs at every reseed
+    std::function<void()> watcher;
 };
 
 inline Reseeds &reseeds()
@@ -33,25 +23,21 @@ inline Reseeds &reseeds()
     return r;
 }
 
-inline void resetGlobals(quint64 seed = 1)
+class ButterflyTest : public testing_support::GlobalsTest
 {
-    Variablen = TaskState {};
-    modVar = PlayState {};
-    Mdlmodul = MemoryState {};
-    reseeds() = Reseeds {};
-    platform::Random::instance().setClockSource([] {
-        ++reseeds().count;
-        if (reseeds().watcher)
-            reseeds().watcher();
-        return quint64(0);
-    });
-    platform::Random::instance().seed(seed);
-}
-
-inline void restoreRandomClock()
-{
-    platform::Random::instance().setClockSource({});
-}
+protected:
+    void SetUp() override
+    {
+        GlobalsTest::SetUp();
+        reseeds() = Reseeds {};
+        platform::Random::instance().setClockSource([] {
+            ++reseeds().count;
+            if (reseeds().watcher)
+                reseeds().watcher();
+            return quint64(0);
+        });
+    }
+};
 
 inline void feed(float value, int times = 1)
 {
@@ -66,12 +52,5 @@ inline void feedTask(int largestOperand, char operation, std::initializer_list<i
     for (int operand : operands)
         feed((operand - 0.5f) / largestOperand);
 }
-
-class ButterflyTest : public ::testing::Test
-{
-protected:
-    void SetUp() override { resetGlobals(); }
-    void TearDown() override { restoreRandomClock(); }
-};
 
 } // namespace butterfly_testing

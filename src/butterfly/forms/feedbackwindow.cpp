@@ -13,6 +13,7 @@
 #include <QtGui/QMouseEvent>
 #include <QtWidgets/QFrame>
 
+using namespace butterfly;
 using platform::Forms;
 
 FeedbackWindow::FeedbackWindow(const QString &name, double width, double height, const QString &picture,

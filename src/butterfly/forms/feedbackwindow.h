@@ -7,6 +7,8 @@ class ImageBox;
 class PictureButton;
 } // namespace platform
 
+namespace butterfly {
+
 // The butterfly game's right and miss windows: a face without border or
 // title bar over the game screen, left only by a click on it (the picture or
 // anywhere beside it). No timer: it waits for the pupil.
@@ -32,8 +34,10 @@ private:
     bool m_clicked = false;
 };
 
+} // namespace butterfly
+
 // A right count: 3 points, then the next task on the game screen.
-class frmRichtig : public FeedbackWindow
+class frmRichtig : public butterfly::FeedbackWindow
 {
     Q_OBJECT
     QUIRLIX_FORM(frmRichtig)
@@ -46,7 +50,7 @@ private:
 
 // A miss: 1 point off and back to the same task; or 2 points off through the
 // help button, which first shows the counting help with the result sought.
-class frmdaneben : public FeedbackWindow
+class frmdaneben : public butterfly::FeedbackWindow
 {
     Q_OBJECT
     QUIRLIX_FORM(frmdaneben)

@@ -9,7 +9,9 @@
 
 #include <cmath>
 
-FlightView::FlightView(const butterfly::Flight &flight, QWidget *parent)
+namespace butterfly {
+
+FlightView::FlightView(const Flight &flight, QWidget *parent)
     : QWidget(parent)
     , m_flight(flight)
     , m_pixelsPerTwip(platform::logicalDpi() / 1440.0)
@@ -85,3 +87,5 @@ void FlightView::mousePressEvent(QMouseEvent *event)
     }
     Q_EMIT butterflyPressed(k);
 }
+
+} // namespace butterfly

@@ -6,8 +6,8 @@
 #include <vector>
 
 namespace butterfly {
+
 class Flight;
-}
 
 // The sky of a butterfly window with its flying butterflies, the control
 // array imgfangen. The window's fixed picture (background, speech bubble,
@@ -18,7 +18,7 @@ class FlightView : public QWidget
 {
     Q_OBJECT
 public:
-    FlightView(const butterfly::Flight &flight, QWidget *parent);
+    FlightView(const Flight &flight, QWidget *parent);
 
     void setBackground(const QPixmap &background);
     void setButterflyPicture(const QPixmap &picture);
@@ -43,9 +43,11 @@ protected:
     void mousePressEvent(QMouseEvent *event) override;
 
 private:
-    const butterfly::Flight &m_flight;
+    const Flight &m_flight;
     QPixmap m_background;
     QPixmap m_butterfly;
     double m_pixelsPerTwip;
     std::vector<QRect> m_drawn; // as on screen; empty for a hidden butterfly
 };
+
+} // namespace butterfly

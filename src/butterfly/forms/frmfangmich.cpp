@@ -20,7 +20,10 @@
 
 #include <array>
 
+using namespace butterfly;
 using platform::Forms;
+
+namespace butterfly {
 
 struct TwipsPoint
 {
@@ -47,6 +50,8 @@ struct GameScreenLayout
     TwipsPoint points;
     TwipsPoint start;
 };
+
+} // namespace butterfly
 
 namespace {
 

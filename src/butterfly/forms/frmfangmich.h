@@ -5,7 +5,6 @@
 
 #include <vector>
 
-class FlightView;
 class QLabel;
 class QPushButton;
 
@@ -15,7 +14,10 @@ class PictureButton;
 class Timer;
 } // namespace platform
 
+namespace butterfly {
+class FlightView;
 struct GameScreenLayout;
+} // namespace butterfly
 
 // A game screen of the butterfly game: a task in a speech bubble, butterflies
 // to catch for its result, baskets for the catches, "Fertig!!" to compare and
@@ -39,7 +41,7 @@ public:
     const butterfly::CatchRound &round() const { return m_round; }
 
     QLabel *lblaufgabe;
-    FlightView *imgfangen;
+    butterfly::FlightView *imgfangen;
     std::vector<platform::ImageBox *> imgfang;
     platform::PictureButton *cmdGenug;
     platform::PictureButton *CmdEnde;
@@ -49,14 +51,14 @@ public:
     platform::Timer *tmrBewegung;
 
 protected:
-    frmfangmich(const QString &name, const GameScreenLayout &layout);
+    frmfangmich(const QString &name, const butterfly::GameScreenLayout &layout);
     void changeEvent(QEvent *event) override;
 
 private:
     void showTask();
     void showCatches();
 
-    const GameScreenLayout &m_layout;
+    const butterfly::GameScreenLayout &m_layout;
     butterfly::CatchRound m_round;
 };
 

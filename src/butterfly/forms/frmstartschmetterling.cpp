@@ -9,6 +9,7 @@
 #include "state/modvar.h"
 #include "state/variablen.h"
 
+using namespace butterfly;
 using platform::Forms;
 
 namespace {

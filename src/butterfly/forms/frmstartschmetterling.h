@@ -3,7 +3,9 @@
 #include "butterfly/flight.h"
 #include "platform/form.h"
 
+namespace butterfly {
 class FlightView;
+}
 
 namespace platform {
 class PictureButton;
@@ -29,7 +31,7 @@ public:
 
     const butterfly::Flight &flight() const { return m_flight; }
 
-    FlightView *imgfangen;
+    butterfly::FlightView *imgfangen;
     platform::PictureButton *cmdLEICHT;
     platform::PictureButton *cmdSCHWER;
     platform::Timer *tmrbewegung;

@@ -10,6 +10,8 @@
 
 #include <QtGui/QPainter>
 
+namespace butterfly {
+
 namespace {
 
 constexpr quint32 skyColor = 0xFFFFC0;
@@ -28,8 +30,7 @@ QPixmap skyPicture(QSize size)
 QPixmap butterflyPicture()
 {
     return platform::picture(QStringLiteral(":/butterfly/butterfly.svg"),
-                             QSize(platform::twipsToPixels(butterfly::ButterflyWidth),
-                                   platform::twipsToPixels(butterfly::ButterflyHeight)));
+                             QSize(platform::twipsToPixels(ButterflyWidth), platform::twipsToPixels(ButterflyHeight)));
 }
 
 platform::PictureButton *pictureButton(QWidget *parent, const char *name, const QString &caption,
@@ -54,3 +55,5 @@ void centreOverGameScreen(platform::Form *window)
     frame.moveCenter(owner->frameGeometry().center());
     window->move(frame.topLeft());
 }
+
+} // namespace butterfly

@@ -11,6 +11,7 @@ class PictureButton;
 } // namespace platform
 
 // Pieces that the butterfly game's windows share.
+namespace butterfly {
 
 // The background every butterfly window flies in front of: the window's
 // colour under the drawing of a child with a butterfly net, at size.
@@ -26,3 +27,5 @@ platform::PictureButton *pictureButton(QWidget *parent, const char *name, const 
 
 // Centres a feedback window over the game screen that is open.
 void centreOverGameScreen(platform::Form *window);
+
+} // namespace butterfly

@@ -7,6 +7,8 @@
 
 #include <gtest/gtest.h>
 
+using butterfly::FlightView;
+
 namespace {
 
 // Butterflies at 15 twips a pixel: 43 x 37 pixels each.

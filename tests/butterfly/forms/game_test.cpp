@@ -25,6 +25,7 @@
 #include <QtWidgets/QPushButton>
 
 using namespace butterfly_testing;
+using butterfly::FlightView;
 using platform::Forms;
 using testing_support::advanceClock;
 using testing_support::shoot;
@@ -48,14 +49,12 @@ void whenModalIs(std::function<void(W *)> action)
     });
 }
 
-class ButterflyGame : public ButterflyTest
+class ButterflyGame : public testing_support::WindowTest
 {
 protected:
     void SetUp() override
     {
-        ButterflyTest::SetUp();
-        testing_support::resetWindows();
-        platform::Clock::instance().reset();
+        WindowTest::SetUp();
         registerShellForms();
         registerResultsForms();
         registerArithmeticForms();
@@ -66,8 +65,7 @@ protected:
         for (const auto &waiting : awaited)
             EXPECT_FALSE(*waiting) << "a window expected to be shown modally never was";
         awaited.clear();
-        testing_support::resetWindows();
-        ButterflyTest::TearDown();
+        WindowTest::TearDown();
     }
 
     // From the main window's butterfly picture through the sign-in.
