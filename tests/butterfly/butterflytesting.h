@@ -5,22 +5,14 @@
 #include "state/variablen.h"
 #include "support/testsupport.h"
 
-#include <functional>
-
 namespace butterfly_testing {
 
 // The generator's reseeds, which read a clock that stands still as in every
-// test, counted; the watcher runs at each.
-struct Reseeds
+// test, counted.
+inline int &reseeds()
 {
-    int count = 0;
-    std::function<void()> watcher;
-};
-
-inline Reseeds &reseeds()
-{
-    static Reseeds r;
-    return r;
+    static int count = 0;
+    return count;
 }
 
 class ButterflyTest : public testing_support::GlobalsTest
@@ -29,11 +21,9 @@ protected:
     void SetUp() override
     {
         GlobalsTest::SetUp();
-        reseeds() = Reseeds {};
+        reseeds() = 0;
         platform::Random::instance().setClockSource([] {
-            ++reseeds().count;
-            if (reseeds().watcher)
-                reseeds().watcher();
+            ++reseeds();
             return quint64(0);
         });
     }
