@@ -78,6 +78,13 @@ inline void feedBoard(int target, const QString &numbers)
     }
 }
 
+// Feeds the computer's draws so that it takes the slots given.
+inline void feedComputer(std::initializer_list<int> picks)
+{
+    for (const int slot : picks)
+        platform::Random::instance().feed({drawFor(slot == 0 ? 24 : slot, 1, 24)});
+}
+
 // The cards in slot order, a column of four between bars: number and D
 // (down), U (up), R (paired in red: player 1) or B (paired in blue).
 inline QString cards(const memory::BoardPicture &picture)
