@@ -68,6 +68,7 @@ protected:
 // the computer is saved as "Spieler 2", not under player 2's name.
 TEST_F(Road, TwoPupilsThenOneAgainstTheComputerPlayFromTheMainWindowToTheirRecords)
 {
+    Mdlmodul.GegenCompi = QStringLiteral("ja"); // left by an earlier game
     feedShuffle({1, 2, 3, 4, 5, 6, 7, 8, 9, 10});
     click(main->Image2);
     ASSERT_TRUE(window<frmAnzahl>());
@@ -157,9 +158,11 @@ TEST_F(Road, APupilAlonePlaysFromTheMainWindowToOneRecord)
     ASSERT_TRUE(window<frmMemory>());
     EXPECT_EQ(QStringLiteral("%1 %2").arg(Mdlmodul.IconSpieler1).arg(Mdlmodul.IconSpieler2), QStringLiteral("2 1"));
 
+    main->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(main));
     click(main->Image2);
     EXPECT_TRUE(onlyMemoryWindowIs("frmMemory"));
-    EXPECT_EQ(QApplication::activeWindow(), window<frmMemory>());
+    EXPECT_TRUE(QTest::qWaitForWindowActive(window<frmMemory>()));
     for (int miss = 0; miss < 16; ++miss) {
         click({0, 2});
         advanceClock(1000);
