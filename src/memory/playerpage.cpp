@@ -114,8 +114,9 @@ void PlayerPage::blinkTick()
     MemoryState &m = Mdlmodul;
     m.BlinkZaehler = platform::saturate<quint8>(m.BlinkZaehler + 1);
     const int picked = m.EingabeSpieler == 1 ? m.IconSpieler1 : m.IconSpieler2;
-    if (m.BlinkZaehler <= 6 && picked < nonePicked)
+    if (picked < nonePicked)
         m_picture.shown[picked] = !m_picture.shown[picked];
+    // The sixth tick leaves the picture shown, and the last.
     if (m.BlinkZaehler >= 6)
         m_window.setTmrblinkerEnabled(false);
 }

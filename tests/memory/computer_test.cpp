@@ -16,19 +16,19 @@ const QString board24 = QStringLiteral("1 6 2 5  3 4 1 6  2 5 3 4  1 6 3 4  2 5 
 class Computer : public MemoryTest
 {
 protected:
-    void start(const QString &name1 = {})
+    void start()
     {
-        prepareGame(Mode::AgainstComputer, 0, name1);
+        prepareGame(Mode::AgainstComputer, 0);
         feedBoard(7, board24);
         table.load();
     }
     // Each card's face only, a column of four between bars.
-    QString faces() const { return cards(table.picture()).remove(QRegularExpression(QStringLiteral("[\\d ]"))); }
+    QString faces() const { return table.cards().remove(QRegularExpression(QStringLiteral("[\\d ]"))); }
     // The clock to the given time, then what the board shows.
     QString at(qint64 ms)
     {
         advanceClock(ms - platform::Clock::instance().now());
-        return faces() + QStringLiteral(" / ") + status(table.picture());
+        return faces() + QStringLiteral(" / ") + table.status();
     }
 
     TimedBoard table;
@@ -51,13 +51,12 @@ TEST_F(Computer, TheChoiceSkipsPairedCardsAndRepeatsAndCountsThePairAtOnce)
     for (const Row &row : rows) {
         Mdlmodul = MemoryState {};
         Mdlmodul.AnzahlKarten = 24;
+        Mdlmodul.CompiWahl = {0, row.previousSecond};
         Variablen.Ergebnis = 7;
         memory::BoardPicture picture;
-        const int numbers[] = {1, 6, 2, 5, 3, 4, 1, 6, 5, 4, 3, 2, 1, 2};
-        std::copy(std::begin(numbers), std::end(numbers), picture.numbers.begin());
+        picture.numbers = {1, 6, 2, 5, 3, 4, 1, 6, 5, 4, 3, 2, 1, 2};
         picture.faces[4] = picture.faces[5] = Face::PairedRed;
         picture.faces[12] = picture.faces[11] = Face::Up;
-        Mdlmodul.CompiWahl = {0, row.previousSecond};
         int reseeds = 0;
         platform::Random::instance().setClockSource([&reseeds] { return quint64(++reseeds); });
         for (const int draw : row.draws)
@@ -73,27 +72,6 @@ TEST_F(Computer, TheChoiceSkipsPairedCardsAndRepeatsAndCountsThePairAtOnce)
     }
 }
 
-// Over many seeds and boards the computer never takes a paired card, an idle
-// slot or one card twice.
-TEST_F(Computer, OverManySeedsTheChoiceTakesTwoDifferentUnpairedCards)
-{
-    prepareGame(Mode::AgainstComputer, 0);
-    Mdlmodul.AnzahlKarten = 24;
-    for (quint64 seed = 1; seed <= 300; ++seed) {
-        platform::Random::instance().seed(seed);
-        memory::BoardPicture picture;
-        for (int slot = 0; slot < memory::slotCount; ++slot)
-            picture.faces[slot] = (slot * seed) % 5 < 3 ? Face::PairedBlue : Face::Down;
-        picture.faces[seed % 24] = picture.faces[(seed + 7) % 24] = Face::Down;
-        memory::compivergleich(picture);
-        const int first = int(Mdlmodul.CompiWahl[0]);
-        const int second = int(Mdlmodul.CompiWahl[1]);
-        ASSERT_NE(first, second) << "seed " << seed;
-        ASSERT_EQ(picture.faces[first], Face::Down) << "seed " << seed;
-        ASSERT_EQ(picture.faces[second], Face::Down) << "seed " << seed;
-    }
-}
-
 // The pupil's first miss of a game: the computer's timer has ticked since
 // the load, but its cards turn up only after the pupil's are covered, one
 // interval after the cover. Each pair is judged a second later and the next
@@ -106,7 +84,9 @@ TEST_F(Computer, AMissOfThePupilHandsOverAndTheComputerPlaysOneMoveASecond)
     feedComputer({6, 7});
     table.click({2, 4}); // 2 + 3
     EXPECT_EQ(Mdlmodul.PaareSpieler2, 1);
-    QStringList timeline {at(1200), at(2000), at(2200), at(3199), at(3200)};
+    QStringList timeline {at(1200), at(2000), at(2200)};
+    table.board.computerTick(); // a late tick right after the cover, as a busy real clock may give
+    timeline << at(3199) << at(3200);
     table.click({5});
     EXPECT_EQ(Variablen.AufgedeckteKarten, 0) << "the computer's move: clicks are ignored";
     feedComputer({8, 9, 10, 12});
@@ -136,7 +116,7 @@ TEST_F(Computer, AMissOfThePupilHandsOverAndTheComputerPlaysOneMoveASecond)
 // game starts without the end mark.
 TEST_F(Computer, ItsLastPairEndsTheGameOneTickAfterItsCardsTurnedUp)
 {
-    start(QStringLiteral("Lena"));
+    start();
     for (int slot = 4; slot < 24; slot += 2)
         table.click({slot, slot + 1});
     advanceClock(500);

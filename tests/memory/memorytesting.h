@@ -20,7 +20,7 @@ inline void PrintTo(const QString &text, std::ostream *out)
 }
 
 // What the memory tests share: the memory-game state as the choice windows
-// will leave it, a board dealt as the test wants it, the board as text.
+// leave it, a board dealt as the test wants it, the board as text.
 namespace memory_testing {
 
 enum class Mode { Alone, TwoPlayers, AgainstComputer };
@@ -32,12 +32,10 @@ inline const QStringList animalFiles = {
     QStringLiteral("Pferd.wmf")};
 
 // The choices (difficulty 0 easy, 1 hard), names and animals (0..4) as the
-// choice windows and the player page leave them; the main window's game.
+// choice windows and the player page leave them.
 inline void prepareGame(Mode mode, quint8 schwierigkeit, const QString &name1 = {}, const QString &name2 = {},
                         quint8 icon1 = 3, quint8 icon2 = 1)
 {
-    modVar.SpielName = QStringLiteral("Memory");
-    modVar.SpielNummer = QStringLiteral("3");
     // Against the computer the player-count window leaves 1; the board makes it 2.
     Mdlmodul.AnzahlSpieler = mode == Mode::TwoPlayers ? 2 : 1;
     Mdlmodul.GegenCompi = QLatin1String(mode == Mode::AgainstComputer ? "ja" : "nein");
@@ -137,7 +135,8 @@ public:
         for (const int slot : cardsClicked)
             board.clickCard(slot);
     }
-    const memory::BoardPicture &picture() const { return board.picture(); }
+    QString cards() const { return memory_testing::cards(board.picture()); }
+    QString status() const { return memory_testing::status(board.picture()); }
 
     void setTmrTimerEnabled(bool enabled) override { tmrTimer.setEnabled(enabled); }
     void setTmrcompiEnabled(bool enabled) override { tmrcompi.setEnabled(enabled); }

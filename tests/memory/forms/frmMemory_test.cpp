@@ -1,5 +1,5 @@
 #include "arithmetic/forms/frmHilfe.h"
-#include "memory/forms/frmStat.h"
+#include "memory/forms/frmSpieler1.h"
 #include "memorywindows.h"
 #include "platform/pictures.h"
 
@@ -28,19 +28,6 @@ protected:
 
     frmMemory *m_board = nullptr;
 };
-
-// Two pupils who stop halfway still get both records, for the pairs shown.
-TEST_F(Board, TheEndButtonOnAnUnfinishedGameSavesThePairsFound)
-{
-    prepareGame(Mode::TwoPlayers, 0);
-    ASSERT_TRUE(open());
-    click({0, 1, 2, 4});
-    advanceClock(1000);
-    click({2, 3, 4, 5});
-    QTest::mouseClick(m_board->CmdEnde, Qt::LeftButton);
-    advanceClock(2000);
-    EXPECT_EQ(records(), QStringLiteral("Spieler 1|4|Memory|1|%1\nSpieler 2|8|Memory|1|%1").arg(m_today));
-}
 
 // The help shows the first card's task, only while one card is up; pressed
 // again it only comes to the front; it outlives the board.
@@ -76,15 +63,6 @@ TEST_F(Board, TheHelpButtonOpensTheCountingHelpForTheFirstCardOnly)
     EXPECT_EQ(Forms::instance().find<frmHilfe>(), help) << "the help is a window of its own";
 }
 
-TEST_F(Board, AClickOnTheScoreViewClosesIt)
-{
-    auto *score = Forms::instance().show<frmStat>();
-    ASSERT_TRUE(score && QTest::qWaitForWindowExposed(score));
-    QTest::mouseClick(score, Qt::LeftButton, {}, QPoint(5, 5));
-    testing_support::flushClosedWindows();
-    EXPECT_FALSE(Forms::instance().find<frmStat>());
-}
-
 // A school may put clip art of its own under these names; ours must lie
 // beside the program, each in the format its name says.
 TEST_F(Board, ThePicturesTheBoardReadsLieBesideTheProgram)
@@ -101,37 +79,50 @@ TEST_F(Board, ThePicturesTheBoardReadsLieBesideTheProgram)
     }
 }
 
-QStringList &pictureWarnings()
-{
-    static QStringList lines;
-    return lines;
-}
-
 class BoardWithoutPictures : public Board
 {
 protected:
     BoardWithoutPictures() { m_withPictures = false; }
+    // The lines on the pictures' log category while the window opens.
+    template<class W>
+    QStringList warningsOpening(W **form)
+    {
+        static QStringList lines;
+        lines.clear();
+        const QtMessageHandler previous = qInstallMessageHandler([](QtMsgType, const QMessageLogContext &context, const QString &text) {
+            if (QLatin1String(context.category) == QLatin1String("quirlix.pictures"))
+                lines << text;
+        });
+        *form = Forms::instance().show<W>();
+        qInstallMessageHandler(previous);
+        EXPECT_TRUE(*form && QTest::qWaitForWindowExposed(*form));
+        return lines;
+    }
 };
 
-// Without its pictures the board still plays: plain cards, empty buttons,
-// no animal, one line for each picture missing. An animal index outside the
-// five shows nothing.
-TEST_F(BoardWithoutPictures, TheBoardPlaysOnPlainCardsAndReportsEachMissingPictureOnce)
+// Without its pictures the player page takes the pick in an empty frame and
+// leads on; the board plays on plain cards with empty buttons and no animal;
+// one line for each picture missing. An animal index outside the five
+// shows nothing.
+TEST_F(BoardWithoutPictures, ThePageAndTheBoardPlayOnAndReportEachMissingPictureOnce)
 {
+    prepareGame(Mode::Alone, 0);
+    frmSpieler1 *page = nullptr;
+    EXPECT_EQ(warningsOpening(&page).size(), 6);
+    click(page->Imgicon[4]);
+    EXPECT_EQ(Mdlmodul.IconSpieler1, 4);
+    click(page->cmdweiter);
+    EXPECT_TRUE(window<frmMemory>());
+    Forms::instance().close<frmMemory>();
+
     prepareGame(Mode::TwoPlayers, 0, {}, {}, 0, 9);
-    pictureWarnings().clear();
-    const QtMessageHandler previous = qInstallMessageHandler([](QtMsgType, const QMessageLogContext &context, const QString &text) {
-        if (QLatin1String(context.category) == QLatin1String("quirlix.pictures"))
-            pictureWarnings() << text;
-    });
-    open();
-    qInstallMessageHandler(previous);
-    ASSERT_TRUE(m_board);
-    EXPECT_EQ(pictureWarnings().size(), 4) << pictureWarnings().join(u'\n').toStdString();
-    EXPECT_EQ(pictureWarnings().filter(QStringLiteral("sonne2.jpg")).size(), 1);
+    feedBoard(7, board7);
+    const QStringList lines = warningsOpening(&m_board);
+    EXPECT_EQ(lines.size(), 4) << lines.join(u'\n').toStdString();
+    EXPECT_EQ(lines.filter(QStringLiteral("sonne2.jpg")).size(), 1);
     testing_support::shoot(m_board, QStringLiteral("frmMemory-without-pictures"));
     click({0, 2});
-    EXPECT_EQ(cards().left(11), QStringLiteral("1U 6D 2U 5D"));
+    EXPECT_TRUE(m_board->lblZahl[2]->isVisible() && !m_board->pctBild[2]->isVisible());
     EXPECT_EQ(m_board->Lbldran->text(), QStringLiteral("Du bist dran, Spieler 2"));
     for (platform::ImageBox *animal : m_board->Imgmyicon)
         EXPECT_FALSE(animal->isVisible());

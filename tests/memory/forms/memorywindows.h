@@ -57,24 +57,6 @@ protected:
         for (const int slot : cardsClicked)
             click(window<frmMemory>()->pctBild[slot]);
     }
-    // The cards as the pupil sees them: the number and D (card back), U
-    // (number), R or B (white number on red or on dark blue).
-    QString cards()
-    {
-        const frmMemory *board = window<frmMemory>();
-        QString text;
-        for (int slot = 0; board && slot < Mdlmodul.AnzahlKarten; ++slot) {
-            const QLabel *number = board->lblZahl[slot];
-            const QRgb back = number->palette().color(QPalette::Window).rgb();
-            const char *mark = board->pctBild[slot]->isVisible() ? (number->isVisible() ? "?" : "D")
-                               : !number->autoFillBackground()  ? "U"
-                               : back == qRgb(255, 0, 0)        ? "R"
-                               : back == qRgb(0, 0, 0xC0)       ? "B"
-                                                                : "?";
-            text += number->text() + QLatin1String(mark) + QLatin1String(slot % 4 == 3 ? " | " : " ");
-        }
-        return text.chopped(3);
-    }
     QString records() const { return results_testing::tableRows(folder.file(QStringLiteral("Daten.mdb"))).join(u'\n'); }
 
     frmStart *main = nullptr;
