@@ -4,6 +4,7 @@
 #include "platform/forms.h"
 #include "results/forms/registration.h"
 #include "shell/forms/registration.h"
+#include "teacher/forms/registration.h"
 
 #include <QtWidgets/QApplication>
 
@@ -20,6 +21,7 @@ int main(int argc, char *argv[])
     registerArithmeticForms();
     registerMemoryForms();
     registerResultsForms();
+    registerTeacherForms();
     forms.setOnLastClosed([] { QCoreApplication::quit(); });
 
     if (forms.isRegistered(QStringLiteral("frmSplash")))

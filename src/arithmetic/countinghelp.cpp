@@ -31,35 +31,33 @@ QString number(double value)
 
 // For "+" the picture is a yellow suns followed by b blue ones, c in all,
 // whichever place is sought.
-void drawSum(HelpPicture &picture)
+void drawSum(const TaskState &task, HelpPicture &picture)
 {
-    const TaskState &task = Variablen;
     setCells(picture.Sonne5, 1, task.Operand1);
     setCells(picture.Sonne3, task.Operand1 + 1, task.Ergebnis);
 }
 
-void HilfePlusErgebnis(HelpPicture &picture)
+void HilfePlusErgebnis(TaskState &task, HelpPicture &picture)
 {
-    Variablen.Ergebnis = Variablen.Operand1 + Variablen.Operand2;
-    drawSum(picture);
+    task.Ergebnis = task.Operand1 + task.Operand2;
+    drawSum(task, picture);
 }
 
-void HilfePlusOperand2(HelpPicture &picture)
+void HilfePlusOperand2(TaskState &task, HelpPicture &picture)
 {
-    Variablen.Operand2 = Variablen.Ergebnis - Variablen.Operand1;
-    drawSum(picture);
+    task.Operand2 = task.Ergebnis - task.Operand1;
+    drawSum(task, picture);
 }
 
-void HilfePlusOperand1(HelpPicture &picture)
+void HilfePlusOperand1(TaskState &task, HelpPicture &picture)
 {
-    Variablen.Operand1 = Variablen.Ergebnis - Variablen.Operand2;
-    drawSum(picture);
+    task.Operand1 = task.Ergebnis - task.Operand2;
+    drawSum(task, picture);
 }
 
 // For "-" the picture is a suns whose last b are crossed out, c left.
-void drawDifference(HelpPicture &picture, double lastYellow)
+void drawDifference(const TaskState &task, HelpPicture &picture, double lastYellow)
 {
-    const TaskState &task = Variablen;
     setCells(picture.Sonne5, 1, lastYellow);
     setCells(picture.Sonne4, task.Ergebnis + 1, task.Operand1);
 }
@@ -67,43 +65,29 @@ void drawDifference(HelpPicture &picture, double lastYellow)
 // With the result sought only the suns that are left are yellow; with an
 // operand sought all a are set yellow and the crossed-out ones cover the
 // last b: the picture is the same.
-void HilfeMinusErgebnis(HelpPicture &picture)
+void HilfeMinusErgebnis(TaskState &task, HelpPicture &picture)
 {
-    Variablen.Ergebnis = Variablen.Operand1 - Variablen.Operand2;
-    drawDifference(picture, Variablen.Ergebnis);
+    task.Ergebnis = task.Operand1 - task.Operand2;
+    drawDifference(task, picture, task.Ergebnis);
 }
 
-void HilfeMinusOperand2(HelpPicture &picture)
+void HilfeMinusOperand2(TaskState &task, HelpPicture &picture)
 {
-    Variablen.Operand2 = Variablen.Operand1 - Variablen.Ergebnis;
-    drawDifference(picture, Variablen.Operand1);
+    task.Operand2 = task.Operand1 - task.Ergebnis;
+    drawDifference(task, picture, task.Operand1);
 }
 
-void HilfeMinusOperand1(HelpPicture &picture)
+void HilfeMinusOperand1(TaskState &task, HelpPicture &picture)
 {
-    Variablen.Operand1 = Variablen.Operand2 + Variablen.Ergebnis;
-    drawDifference(picture, Variablen.Operand1);
+    task.Operand1 = task.Operand2 + task.Ergebnis;
+    drawDifference(task, picture, task.Operand1);
 }
 
 } // namespace
 
-HelpPicture::Sun HelpPicture::visibleSun(int cell) const
-{
-    if (cell < 1 || cell > cellCount)
-        return Sun::None;
-    if (Sonne4[cell])
-        return Sun::Crossed;
-    if (Sonne3[cell])
-        return Sun::Blue;
-    if (Sonne5[cell])
-        return Sun::Yellow;
-    return Sun::None;
-}
-
-HelpPicture drawCountingHelp()
+HelpPicture drawCountingHelp(TaskState &task)
 {
     HelpPicture picture;
-    const TaskState &task = Variablen;
     const bool plus = task.Rechenart == 1;
     if (task.Rechenart != 1 && task.Rechenart != 2)
         return picture;
@@ -115,19 +99,19 @@ HelpPicture drawCountingHelp()
         picture.lblOperator1 = number(task.Operand1);
         picture.lblOperator2 = number(task.Operand2);
         picture.lblErgebnis = sought;
-        plus ? HilfePlusErgebnis(picture) : HilfeMinusErgebnis(picture);
+        plus ? HilfePlusErgebnis(task, picture) : HilfeMinusErgebnis(task, picture);
         break;
     case 2:
         picture.lblOperator1 = number(task.Operand1);
         picture.lblOperator2 = sought;
         picture.lblErgebnis = number(task.Ergebnis);
-        plus ? HilfePlusOperand2(picture) : HilfeMinusOperand2(picture);
+        plus ? HilfePlusOperand2(task, picture) : HilfeMinusOperand2(task, picture);
         break;
     case 1:
         picture.lblOperator1 = sought;
         picture.lblOperator2 = number(task.Operand2);
         picture.lblErgebnis = number(task.Ergebnis);
-        plus ? HilfePlusOperand1(picture) : HilfeMinusOperand1(picture);
+        plus ? HilfePlusOperand1(task, picture) : HilfeMinusOperand1(task, picture);
         break;
     default:
         break;

@@ -9,17 +9,17 @@
 
 namespace {
 
-double numberIn(Box box)
+double numberIn(const TaskState &task, Box box)
 {
     switch (box) {
     case Box::Operand1:
-        return Variablen.Operand1;
+        return task.Operand1;
     case Box::Operand2:
-        return Variablen.Operand2;
+        return task.Operand2;
     case Box::Ergebnis:
         break;
     }
-    return Variablen.Ergebnis;
+    return task.Ergebnis;
 }
 
 // A block holds 20 pigs; a number outside 0..20 never comes from the
@@ -42,9 +42,9 @@ std::optional<double> readAnswer(const QString &text)
     return value;
 }
 
-std::optional<Box> soughtBox()
+std::optional<Box> soughtBox(const TaskState &task)
 {
-    switch (Variablen.Gesucht) {
+    switch (task.Gesucht) {
     case 1:
         return Box::Operand1;
     case 2:
@@ -56,28 +56,28 @@ std::optional<Box> soughtBox()
     }
 }
 
-Verdict judgeAnswer(const QString &soughtText)
+Verdict judgeAnswer(TaskState &task, const QString &soughtText)
 {
-    const std::optional<Box> box = soughtBox();
+    const std::optional<Box> box = soughtBox(task);
     if (!box)
         return Verdict::NothingSought;
     const std::optional<double> answer = readAnswer(soughtText);
     if (!answer)
         return Verdict::InputError;
-    Variablen.Eingabe = *answer;
-    return Variablen.Eingabe == numberIn(*box) ? Verdict::Right : Verdict::Wrong;
+    task.Eingabe = *answer;
+    return task.Eingabe == numberIn(task, *box) ? Verdict::Right : Verdict::Wrong;
 }
 
-std::optional<RefreshPlan> refreshPlan()
+std::optional<RefreshPlan> refreshPlan(const TaskState &task)
 {
-    const std::optional<Box> box = soughtBox();
+    const std::optional<Box> box = soughtBox(task);
     if (!box)
         return std::nullopt;
     RefreshPlan plan;
     plan.sought = *box;
     for (const Box known : {Box::Operand1, Box::Operand2, Box::Ergebnis}) {
         if (known != *box)
-            plan.pigs[static_cast<int>(known)] = pigCount(numberIn(known));
+            plan.pigs[static_cast<int>(known)] = pigCount(numberIn(task, known));
     }
     return plan;
 }

@@ -5,6 +5,8 @@
 #include <array>
 #include <optional>
 
+struct TaskState;
+
 // The pig board's three entry boxes, in the order in which they stand.
 enum class Box { Operand1 = 0, Operand2 = 1, Ergebnis = 2 };
 
@@ -22,11 +24,11 @@ enum class Verdict {
 
 // The box whose number the pupil must find, or nothing for a Gesucht
 // outside 1..3.
-std::optional<Box> soughtBox();
+std::optional<Box> soughtBox(const TaskState &task);
 
 // Judges the text of the sought box against the sought number; a number goes
 // into Eingabe, a text that is not one leaves it as it was.
-Verdict judgeAnswer(const QString &soughtText);
+Verdict judgeAnswer(TaskState &task, const QString &soughtText);
 
 // What the board's refresh does for the current task: lock the two known
 // boxes, show as many pigs above each of them as its number, empty and focus
@@ -38,4 +40,4 @@ struct RefreshPlan
 
     bool isLocked(Box box) const { return box != sought; }
 };
-std::optional<RefreshPlan> refreshPlan();
+std::optional<RefreshPlan> refreshPlan(const TaskState &task);

@@ -1,20 +1,20 @@
 #include "arithmetic/scoring.h"
 
-#include "state/variablen.h"
 #include "platform/saturate.h"
 #include "state/modvar.h"
+#include "state/variablen.h"
 
 namespace {
 
-double *levelCounter(quint8 level)
+double *levelCounter(TaskState &task)
 {
-    switch (level) {
+    switch (task.RechenLevel) {
     case 1:
-        return &Variablen.PunkteLevel1;
+        return &task.PunkteLevel1;
     case 2:
-        return &Variablen.PunkteLevel2;
+        return &task.PunkteLevel2;
     case 3:
-        return &Variablen.PunkteLevel3;
+        return &task.PunkteLevel3;
     default:
         return nullptr;
     }
@@ -22,29 +22,28 @@ double *levelCounter(quint8 level)
 
 } // namespace
 
-void startPigGame()
+void startPigGame(TaskState &task)
 {
-    Variablen.PunkteLevel1 = 0;
-    Variablen.PunkteLevel2 = 0;
-    Variablen.PunkteLevel3 = 0;
-    Variablen.Gesamtpunkte = 0;
+    task.PunkteLevel1 = 0;
+    task.PunkteLevel2 = 0;
+    task.PunkteLevel3 = 0;
+    task.Gesamtpunkte = 0;
 }
 
-void chooseLevel(quint8 level)
+void chooseLevel(TaskState &task, quint8 level)
 {
-    Variablen.RechenLevel = level;
-    Variablen.Punktabzug = false;
+    task.RechenLevel = level;
+    task.Punktabzug = false;
 }
 
-void markReducedPoints()
+void markReducedPoints(TaskState &task)
 {
-    Variablen.Punktabzug = true;
+    task.Punktabzug = true;
 }
 
-double scoreRightAnswer()
+double scoreRightAnswer(TaskState &task)
 {
-    TaskState &task = Variablen;
-    double *counter = levelCounter(task.RechenLevel);
+    double *counter = levelCounter(task);
     if (counter)
         *counter += task.Punktabzug ? 1 : task.RechenLevel + 1;
     task.Punktabzug = false;
@@ -57,9 +56,9 @@ QString pointsCaption(double points)
     return QString::number(points, 'f', 0) + (points == 1 ? QStringLiteral(" Punkt") : QStringLiteral(" Punkte"));
 }
 
-void handOverResult(const QString &playerName)
+void handOverResult(const TaskState &task, const QString &playerName, PlayState &play)
 {
-    modVar.SpielerName = playerName;
-    modVar.SpielerPunkte = platform::saturate<qint16>(Variablen.Gesamtpunkte);
-    modVar.SpielLevel = Variablen.RechenLevel;
+    play.SpielerName = playerName;
+    play.SpielerPunkte = platform::saturate<qint16>(task.Gesamtpunkte);
+    play.SpielLevel = task.RechenLevel;
 }

@@ -1,15 +1,9 @@
 #include "arithmetic/taskgeneration.h"
 
 #include "arithmetic/tasktexts.h"
-#include "state/variablen.h"
 #include "platform/random.h"
+#include "state/variablen.h"
 
-namespace {
-
-// How far the second operand may go (b in 1..n) for a first operand a. The
-// levels differ in whether a task may cross ten: level 2 keeps both the sum
-// and the difference on one side of it, level 3 allows crossing but keeps
-// the sum below 20.
 int secondOperandLimit(quint8 level, quint8 rechenart, int a)
 {
     const bool plus = rechenart == 1;
@@ -27,6 +21,8 @@ int secondOperandLimit(quint8 level, quint8 rechenart, int a)
     }
 }
 
+namespace {
+
 QString wholeNumber(double value)
 {
     return QString::number(static_cast<int>(value));
@@ -34,12 +30,11 @@ QString wholeNumber(double value)
 
 } // namespace
 
-bool drawPigTask(quint8 level, TaskTexts &texts)
+bool drawPigTask(TaskState &task, quint8 level, TaskTexts &texts)
 {
     if (level < 1 || level > 3)
         return false;
     auto &random = platform::Random::instance();
-    TaskState &task = Variablen;
 
     texts.setErgebnisText(QString());
     texts.setOperand1Text(QString());

@@ -77,7 +77,8 @@ qint64 Clock::nextDue() const
 {
     qint64 due = -1;
     for (const Timer *timer : m_timers) {
-        if (timer->isEnabled() && (due < 0 || timer->m_dueAt < due))
+        // Like nextTimerDueBy: a timer with an interval of 0 is never due.
+        if (timer->isEnabled() && timer->interval() > 0 && (due < 0 || timer->m_dueAt < due))
             due = timer->m_dueAt;
     }
     return due;
@@ -91,15 +92,20 @@ void Clock::reset()
     scheduleChanged();
 }
 
-RealClockDriver::RealClockDriver(QObject *parent)
+RealClockDriver::RealClockDriver(TimeSource elapsed, QObject *parent)
     : QObject(parent)
+    , m_elapsed(std::move(elapsed))
 {
-    m_elapsed.start();
-    m_offset = Clock::instance().now();
+    if (!m_elapsed) {
+        m_monotonic.start();
+        m_elapsed = [this] { return m_monotonic.elapsed(); };
+    }
+    // The real time goes on from wherever the clock stands now.
+    m_offset = Clock::instance().now() - m_elapsed();
     m_timer.setSingleShot(true);
     m_timer.setTimerType(Qt::PreciseTimer);
     connect(&m_timer, &QTimer::timeout, this, [this] { catchUp(); });
-    Clock::instance().setTimeSource([this] { return m_offset + m_elapsed.elapsed(); });
+    Clock::instance().setTimeSource([this] { return realNow(); });
     Clock::instance().setScheduleChanged([this] { rearm(); });
     rearm();
 }
@@ -110,9 +116,19 @@ RealClockDriver::~RealClockDriver()
     Clock::instance().setTimeSource({});
 }
 
+qint64 RealClockDriver::realNow() const
+{
+    return m_offset + m_elapsed();
+}
+
+int RealClockDriver::pendingWait() const
+{
+    return m_timer.isActive() ? m_timer.interval() : -1;
+}
+
 void RealClockDriver::catchUp()
 {
-    Clock::instance().advanceTo(m_offset + m_elapsed.elapsed());
+    Clock::instance().advanceTo(realNow());
 }
 
 void RealClockDriver::rearm()
@@ -122,7 +138,7 @@ void RealClockDriver::rearm()
         m_timer.stop();
         return;
     }
-    const qint64 wait = std::max<qint64>(0, due - (m_offset + m_elapsed.elapsed()));
+    const qint64 wait = std::max<qint64>(0, due - realNow());
     m_timer.start(static_cast<int>(std::min<qint64>(wait, 24 * 60 * 60 * 1000)));
 }
 

@@ -63,14 +63,26 @@ private:
 class RealClockDriver : public QObject
 {
 public:
-    explicit RealClockDriver(QObject *parent = nullptr);
+    // Milliseconds since a fixed moment, never going back.
+    using TimeSource = std::function<qint64()>;
+
+    // Without a source the driver reads the monotonic clock.
+    explicit RealClockDriver(TimeSource elapsed = {}, QObject *parent = nullptr);
     ~RealClockDriver() override;
 
-private:
-    void rearm();
+    // How long the driver sleeps before it next advances the clock, in
+    // milliseconds; -1 while no timer is due.
+    int pendingWait() const;
+    // Advances the clock to the real time, firing every tick due by then. The
+    // driver's timer calls it when it wakes.
     void catchUp();
 
-    QElapsedTimer m_elapsed;
+private:
+    qint64 realNow() const;
+    void rearm();
+
+    TimeSource m_elapsed;
+    QElapsedTimer m_monotonic;
     qint64 m_offset = 0;
     QTimer m_timer;
 };

@@ -1,6 +1,17 @@
 #include "platform/controls.h"
 
+#include "platform/fonts.h"
+#include "platform/logging.h"
+#include "platform/twips.h"
+
+#include <QtCore/QFile>
 #include <QtGui/QMouseEvent>
+#include <QtGui/QPainter>
+#include <QtGui/QTextBlock>
+#include <QtGui/QTextCursor>
+#include <QtWidgets/QStyleOptionButton>
+#include <QtWidgets/QStylePainter>
+#include <QtWidgets/QTextEdit>
 
 namespace platform {
 
@@ -60,6 +71,44 @@ void PictureButton::setBackColor(const QColor &color)
     setAutoFillBackground(true);
 }
 
+void CommandButton::paintEvent(QPaintEvent *)
+{
+    QStylePainter painter(this);
+    QStyleOptionButton option;
+    initStyleOption(&option);
+    const QString caption = option.text;
+    option.text.clear();
+    painter.drawControl(QStyle::CE_PushButton, option);
+    // A button too low for two lines keeps its caption on one, as wide as
+    // the whole button allows.
+    const bool twoLines = height() >= 2 * fontMetrics().lineSpacing() + 4;
+    const QRect area = twoLines ? style()->subElementRect(QStyle::SE_PushButtonContents, &option, this) : rect();
+    int flags = Qt::AlignCenter | Qt::TextShowMnemonic;
+    if (twoLines)
+        flags |= Qt::TextWordWrap;
+    painter.drawItemText(area, flags, palette(), isEnabled(), caption, QPalette::ButtonText);
+}
+
+LineShape::LineShape(QWidget *parent, double x1, double y1, double x2, double y2, const QColor &color)
+    : QWidget(parent)
+    , m_color(color)
+{
+    setAttribute(Qt::WA_TransparentForMouseEvents);
+    const QPoint from(twipsToPixels(x1), twipsToPixels(y1));
+    const QPoint to(twipsToPixels(x2), twipsToPixels(y2));
+    const QRect box = QRect(from, to).normalized().adjusted(0, 0, 1, 1);
+    setGeometry(box);
+    m_from = from - box.topLeft();
+    m_to = to - box.topLeft();
+}
+
+void LineShape::paintEvent(QPaintEvent *)
+{
+    QPainter painter(this);
+    painter.setPen(QPen(m_color, 1));
+    painter.drawLine(m_from, m_to);
+}
+
 void setForeBack(QWidget *widget, const QColor &fore, const QColor &back)
 {
     QPalette pal = widget->palette();
@@ -83,6 +132,59 @@ QLabel *makeLabel(QWidget *parent, const QString &text, const QFont &font, const
     label->setWordWrap(true);
     setForeBack(label, fore, back);
     return label;
+}
+
+QTextEdit *makeRichTextBox(QWidget *parent, const QString &resource)
+{
+    auto *box = new QTextEdit(parent);
+    box->setReadOnly(true);
+    box->setFont(vbFont(QStringLiteral("Times New Roman"), 12));
+    box->document()->setDefaultFont(box->font());
+    box->setTabStopDistance(twipsToPixels(720));
+    QPalette pal = box->palette();
+    pal.setColor(QPalette::Base, Qt::white);
+    pal.setColor(QPalette::Text, Qt::black);
+    box->setPalette(pal);
+
+    QFile file(resource);
+    if (!file.open(QIODevice::ReadOnly)) {
+        qCWarning(lcPlatform) << "text" << resource << "not loaded:" << file.errorString();
+        return box;
+    }
+    // Trimmed: a line end after the last tag would become a blank in the
+    // last paragraph.
+    box->setHtml(QString::fromUtf8(file.readAll()).trimmed());
+
+    const qreal tabDistance = box->tabStopDistance();
+    for (QTextBlock block = box->document()->begin(); block.isValid(); block = block.next()) {
+        QTextBlockFormat format = block.blockFormat();
+        format.setLeftMargin(twipsToPixels(format.leftMargin()));
+        format.setRightMargin(twipsToPixels(format.rightMargin()));
+        format.setTopMargin(twipsToPixels(format.topMargin()));
+        format.setBottomMargin(twipsToPixels(format.bottomMargin()));
+        format.setTextIndent(twipsToPixels(format.textIndent()));
+        // The platform measures tab stops from the paragraph's left edge and
+        // stops the first tab of a hanging first line at the indent of the
+        // lines below it; Qt measures them from where the line starts. A
+        // first line with an indent of its own gets its stops laid out so.
+        if (format.textIndent() != 0) {
+            const qreal start = format.leftMargin() + format.textIndent();
+            qreal last = start;
+            QList<QTextOption::Tab> tabs;
+            if (format.textIndent() < 0) {
+                tabs << QTextOption::Tab(format.leftMargin() - start, QTextOption::LeftTab);
+                last = format.leftMargin();
+            }
+            // Twenty inches of stops: more than any window is wide.
+            for (int stop = 1; stop <= 40; ++stop) {
+                if (stop * tabDistance > last)
+                    tabs << QTextOption::Tab(stop * tabDistance - start, QTextOption::LeftTab);
+            }
+            format.setTabPositions(tabs);
+        }
+        QTextCursor(block).setBlockFormat(format);
+    }
+    return box;
 }
 
 } // namespace platform

@@ -1,7 +1,10 @@
 #pragma once
 
 #include <QtWidgets/QLabel>
+#include <QtWidgets/QPushButton>
 #include <QtWidgets/QToolButton>
+
+class QTextEdit;
 
 namespace platform {
 
@@ -46,10 +49,47 @@ public:
     void setBackColor(const QColor &color);
 };
 
+// A command button whose caption breaks between words onto a second line
+// where one line does not hold it and the button is high enough, as the
+// platform's buttons do.
+class CommandButton : public QPushButton
+{
+    Q_OBJECT
+public:
+    using QPushButton::QPushButton;
+
+protected:
+    void paintEvent(QPaintEvent *event) override;
+};
+
+// A line shape: a straight line between two points of its parent, drawn in
+// one colour, blind to the mouse.
+class LineShape : public QWidget
+{
+    Q_OBJECT
+public:
+    // Points in twips of the parent.
+    LineShape(QWidget *parent, double x1, double y1, double x2, double y2, const QColor &color);
+
+protected:
+    void paintEvent(QPaintEvent *event) override;
+
+private:
+    QPoint m_from;
+    QPoint m_to;
+    QColor m_color;
+};
+
 // A label as the windows are designed: text colour, background (or
 // transparent), font and alignment in one call.
 QLabel *makeLabel(QWidget *parent, const QString &text, const QFont &font, const QColor &fore,
                   const QColor &back = QColor(), Qt::Alignment align = Qt::AlignLeft | Qt::AlignTop);
 void setForeBack(QWidget *widget, const QColor &fore, const QColor &back = QColor());
+
+// The platform's rich-text box, read-only, showing a text stored with the
+// program (HTML, ":/..."): Times New Roman 12 pt, a tab stop every half inch.
+// Paragraph indents and margins in the text are written in twips, so that
+// they scale with the screen like every other length of a window.
+QTextEdit *makeRichTextBox(QWidget *parent, const QString &resource);
 
 } // namespace platform

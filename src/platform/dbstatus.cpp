@@ -26,8 +26,8 @@ DbStatus fromSystem(int systemErrno, int engineCode, const QFileInfo &info)
                 QStringLiteral("Für die Datei \"%1\" oder ihren Ordner fehlt die Berechtigung.").arg(file),
                 engineCode};
     case EROFS:
-        return {Code::ReadOnly, QStringLiteral("Die Datei \"%1\" liegt auf einem schreibgeschützten Datenträger.").arg(file),
-                engineCode};
+        return {Code::ReadOnly,
+            QStringLiteral("Die Datei \"%1\" liegt auf einem schreibgeschützten Datenträger.").arg(file), engineCode};
     case ENOSPC:
     case EDQUOT:
         return {Code::DiskFull,
@@ -60,8 +60,8 @@ DbStatus statusFromEngine(int engineCode, int systemErrno, const QString &path, 
     switch (primary) {
     case SQLITE_NOTADB:
         return {Code::NotADatabase,
-                QStringLiteral("Die Datei \"%1\" ist keine Datenbank dieses Programms. Sie bleibt unverändert.").arg(file),
-                engineCode};
+            QStringLiteral("Die Datei \"%1\" ist keine Datenbank dieses Programms. Sie bleibt unverändert.").arg(file),
+            engineCode};
     case SQLITE_CORRUPT:
         return {Code::Damaged, QStringLiteral("Die Datei \"%1\" ist beschädigt. Sie bleibt unverändert.").arg(file),
                 engineCode};
@@ -99,8 +99,9 @@ DbStatus statusFromEngine(int engineCode, int systemErrno, const QString &path, 
     case SQLITE_NOMEM:
         return {Code::Failed, QStringLiteral("Der Arbeitsspeicher reicht nicht aus."), engineCode};
     default:
-        return {Code::Failed, QStringLiteral("Die Datenbank \"%1\" meldet einen Fehler (Code %2).").arg(file).arg(engineCode),
-                engineCode};
+        return {Code::Failed,
+            QStringLiteral("Die Datenbank \"%1\" meldet einen Fehler (Code %2).").arg(file).arg(engineCode),
+            engineCode};
     }
 }
 

@@ -1,14 +1,16 @@
 #include "platform/form.h"
 
 #include "platform/forms.h"
+#include "platform/keys.h"
 #include "platform/twips.h"
 #include "platform/vbcolor.h"
 
 #include <QtGui/QCloseEvent>
+#include <QtGui/QGuiApplication>
 #include <QtGui/QScreen>
-#include <QtWidgets/QApplication>
 #include <QtWidgets/QMenuBar>
 #include <QtWidgets/QPushButton>
+#include <QtWidgets/QToolButton>
 #include <QtWidgets/QVBoxLayout>
 
 namespace platform {
@@ -94,17 +96,20 @@ void Form::setCancelButton(QPushButton *button)
 
 void Form::keyPressEvent(QKeyEvent *event)
 {
-    const int key = event->key();
-    if ((key == Qt::Key_Return || key == Qt::Key_Enter) && event->modifiers() == Qt::NoModifier) {
-        auto *focused = qobject_cast<QPushButton *>(focusWidget());
-        QPushButton *target = focused ? focused : m_defaultButton.data();
+    if (isEnter(event)) {
+        // As on the platform the program was made for, Enter presses the
+        // focused push or picture button (not an option button or a check
+        // box); elsewhere the default button.
+        QAbstractButton *target = m_defaultButton.data();
+        QWidget *focused = focusWidget();
+        if (qobject_cast<QPushButton *>(focused) || qobject_cast<QToolButton *>(focused))
+            target = static_cast<QAbstractButton *>(focused);
         if (target && target->isEnabled() && target->isVisible()) {
             target->click();
             return;
         }
     }
-    if (key == Qt::Key_Escape && event->modifiers() == Qt::NoModifier && m_cancelButton
-        && m_cancelButton->isEnabled()) {
+    if (isEscape(event) && m_cancelButton && m_cancelButton->isEnabled()) {
         m_cancelButton->click();
         return;
     }

@@ -44,13 +44,19 @@ public:
     bool hasCloseBox() const { return m_closeBox; }
     void centerOnScreen();
 
-    // Enter presses the focused button, else the default button; Escape
-    // presses the cancel button.
+    // Enter (the keypad's too) presses the focused button, else the default
+    // button; Escape presses the cancel button.
     void setDefaultButton(QPushButton *button);
     void setCancelButton(QPushButton *button);
 
     // Shorthand for Forms::instance().close(formName()).
     void unload();
+
+    // A hidden window counts as existing and keeps the process alive, unless
+    // it is marked otherwise here: a dialog kept hidden only to show its
+    // entries again must not outlive every window the user can see.
+    void setKeepsProcessAliveWhenHidden(bool keeps) { m_keepsAliveHidden = keeps; }
+    bool keepsProcessAliveWhenHidden() const { return m_keepsAliveHidden; }
 
 protected:
     virtual void closeBoxClicked() { unload(); }
@@ -66,6 +72,7 @@ private:
     QPointer<QPushButton> m_cancelButton;
     bool m_closeBox = false;
     bool m_closing = false;
+    bool m_keepsAliveHidden = true;
     QPointer<QEventLoop> m_modalLoop;
 };
 

@@ -1,13 +1,11 @@
 #include "platform/forms.h"
 
 #include "platform/form.h"
+#include "platform/logging.h"
 #include "platform/timer.h"
 
 #include <QtCore/QEventLoop>
-#include <QtCore/QLoggingCategory>
 #include <QtCore/QPointer>
-
-Q_LOGGING_CATEGORY(lcForms, "quirlix.forms")
 
 namespace platform {
 
@@ -39,7 +37,7 @@ Form *Forms::load(const QString &name)
         return form;
     const auto factory = m_factories.find(name);
     if (factory == m_factories.end()) {
-        qCDebug(lcForms) << "no window registered as" << name;
+        qCDebug(lcPlatform) << "no window registered as" << name;
         return nullptr;
     }
     QPointer<Form> form = factory->second();
@@ -79,9 +77,29 @@ void Forms::showModal(const QString &name)
 Form *Forms::hide(const QString &name)
 {
     Form *form = load(name);
-    if (form)
-        form->hide();
-    return form;
+    if (!form)
+        return nullptr;
+    form->hide();
+    endIfOnlyIdleWindowsLeft();
+    return find(name);
+}
+
+bool Forms::onlyIdleWindowsLeft() const
+{
+    for (const auto &[name, form] : m_open) {
+        if (form->isVisible() || form->keepsProcessAliveWhenHidden())
+            return false;
+    }
+    return true;
+}
+
+void Forms::endIfOnlyIdleWindowsLeft()
+{
+    if (m_open.empty() || !onlyIdleWindowsLeft())
+        return;
+    // The last of these closes reports the end.
+    while (!m_open.empty())
+        close(m_open.begin()->first);
 }
 
 void Forms::close(const QString &name)
@@ -101,8 +119,12 @@ void Forms::close(const QString &name)
     // Deferred, because a window usually closes itself from one of its own
     // handlers, whose caller still runs on it.
     form->deleteLater();
-    if (m_open.empty() && m_onLastClosed)
-        m_onLastClosed();
+    if (m_open.empty()) {
+        if (m_onLastClosed)
+            m_onLastClosed();
+        return;
+    }
+    endIfOnlyIdleWindowsLeft();
 }
 
 void Forms::reset()

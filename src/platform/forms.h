@@ -19,7 +19,9 @@ class Form;
 // registry by name, and main() registers the factories.
 //
 // The process ends when no window exists any more; a hidden window counts as
-// existing (Qt's rule of quitting with the last visible window is not ours).
+// existing (Qt's rule of quitting with the last visible window is not ours),
+// except one marked as not keeping the process alive while hidden: once only
+// such windows are left, hidden, they are closed and the process ends.
 class Forms
 {
 public:
@@ -43,6 +45,7 @@ public:
     // window has been closed.
     void showModal(const QString &name);
     // Hides the window; a window that does not exist yet is created hidden.
+    // Returns null when hiding it left only windows that let the process end.
     Form *hide(const QString &name);
     // Destroys the window and every timer it holds; its state is gone.
     void close(const QString &name);
@@ -75,6 +78,8 @@ public:
 private:
     friend class Form;
     void forget(Form *form);
+    bool onlyIdleWindowsLeft() const;
+    void endIfOnlyIdleWindowsLeft();
 
     std::map<QString, Factory> m_factories;
     std::map<QString, Form *> m_open;

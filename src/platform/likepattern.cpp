@@ -223,17 +223,30 @@ std::optional<LikeCriterion> LikeCriterion::parse(QStringView text, QString *err
     skipSpace();
     if (i >= n || text[i] != u'\'')
         return fail(QStringLiteral("Das Suchmuster muss zwischen zwei Apostrophen stehen."));
-    const qsizetype start = i + 1;
-    const qsizetype close = text.indexOf(u'\'', start);
-    if (close < 0)
+    // As in the engine's SQL texts, two apostrophes in a row inside the
+    // quotes stand for one.
+    QString patternText;
+    bool closed = false;
+    for (++i; i < n; ++i) {
+        if (text[i] != u'\'') {
+            patternText += text[i];
+        } else if (i + 1 < n && text[i + 1] == u'\'') {
+            patternText += u'\'';
+            ++i;
+        } else {
+            closed = true;
+            ++i;
+            break;
+        }
+    }
+    if (!closed)
         return fail(QStringLiteral("Nach dem Suchmuster fehlt der schließende Apostroph."));
-    i = close + 1;
     skipSpace();
     if (i < n)
-        return fail(QStringLiteral("Das Suchmuster darf keinen Apostroph enthalten."));
+        return fail(QStringLiteral("Ein Apostroph im Suchmuster muss verdoppelt werden."));
 
     QString patternError;
-    std::optional<LikePattern> pattern = LikePattern::parse(text.mid(start, close - start), &patternError);
+    std::optional<LikePattern> pattern = LikePattern::parse(patternText, &patternError);
     if (!pattern)
         return fail(patternError);
     return LikeCriterion {field, std::move(*pattern)};

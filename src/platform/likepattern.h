@@ -58,7 +58,8 @@ private:
 };
 
 // A find criterion: a field name, " like '", a pattern and "'". It is parsed,
-// never pasted into SQL; an apostrophe inside the pattern makes it malformed.
+// never pasted into SQL. An apostrophe inside the pattern is written twice; a
+// single one ends the pattern, and text after it makes the criterion malformed.
 struct LikeCriterion
 {
     QString field;

@@ -29,24 +29,16 @@ qsizetype codePoints(QStringView text)
 
 QString filterName(QStringView text, int maxCharacters, qsizetype *cursor)
 {
+    // Everything left out lies in the Basic Multilingual Plane: one unit each.
     const qsizetype original = cursor ? qBound<qsizetype>(0, *cursor, text.size()) : text.size();
     qsizetype at = original;
     QString kept;
     kept.reserve(text.size());
-    for (qsizetype i = 0; i < text.size();) {
-        char32_t c = text[i].unicode();
-        qsizetype length = 1;
-        if (text[i].isHighSurrogate() && i + 1 < text.size() && text[i + 1].isLowSurrogate()) {
-            c = QChar::surrogateToUcs4(text[i], text[i + 1]);
-            length = 2;
-        }
-        if (leftOut(c)) {
-            if (i < original)
-                at -= qMin(length, original - i);
-        } else {
-            kept.append(text.mid(i, length));
-        }
-        i += length;
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        if (!leftOut(text[i].unicode()))
+            kept.append(text[i]);
+        else if (i < original)
+            --at;
     }
 
     qsizetype total = codePoints(kept);

@@ -442,8 +442,9 @@ DbStatus RecordSet::Update()
         values += u'?';
         set.push_back(static_cast<int>(f));
     }
-    const QString sql = set.empty() ? QStringLiteral("INSERT INTO %1 DEFAULT VALUES").arg(quotedName(m_table))
-                                    : QStringLiteral("INSERT INTO %1 (%2) VALUES (%3)").arg(quotedName(m_table), names, values);
+    const QString sql = set.empty()
+        ? QStringLiteral("INSERT INTO %1 DEFAULT VALUES").arg(quotedName(m_table))
+        : QStringLiteral("INSERT INTO %1 (%2) VALUES (%3)").arg(quotedName(m_table), names, values);
     auto insert = m_connection.prepare(sql.toUtf8());
     if (!insert.isOk())
         return insert.status();
@@ -478,8 +479,8 @@ DbStatus RecordSet::Delete()
 {
     if (!hasCurrent())
         return noCurrentRecord();
-    auto statement =
-        m_connection.prepare((QStringLiteral("DELETE FROM ") + quotedName(m_table) + QStringLiteral(" WHERE rowid = ?")).toUtf8());
+    auto statement = m_connection.prepare(
+        (QStringLiteral("DELETE FROM ") + quotedName(m_table) + QStringLiteral(" WHERE rowid = ?")).toUtf8());
     if (!statement.isOk())
         return statement.status();
     sqlite3_bind_int64(statement.value().get(), 1, m_rowids[m_order[static_cast<size_t>(m_position)]]);

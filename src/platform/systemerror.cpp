@@ -23,6 +23,8 @@ QString systemReason(int errorNumber)
     case ENOSPC:
     case EDQUOT:
         return QStringLiteral("der Datenträger ist voll");
+    case EFBIG:
+        return QStringLiteral("sie darf nicht weiter wachsen");
     case ELOOP:
         return QStringLiteral("ihre Verknüpfung führt im Kreis");
     case EAGAIN:

@@ -3,7 +3,7 @@
 #include "platform/systemerror.h"
 
 #include <QtCore/QFile>
-#include <QtCore/QSaveFile>
+#include <QtCore/QFileInfo>
 
 #include <array>
 #include <cerrno>
@@ -71,6 +71,17 @@ QByteArray toWindows1252(const QString &text)
     return bytes;
 }
 
+bool inWindows1252(char32_t c)
+{
+    if (c < 0x80 || (c >= 0xA0 && c <= 0xFF))
+        return true;
+    for (const char16_t mapped : high) {
+        if (mapped == c)
+            return true;
+    }
+    return false;
+}
+
 FirstLine readFirstLine(const QString &path, qsizetype maxBytes)
 {
     FirstLine result;
@@ -135,21 +146,111 @@ FirstLine readFirstLine(const QString &path, qsizetype maxBytes)
     return result;
 }
 
+namespace {
+
+// Why a file could not be written, in German, from what the system said.
+QString writeFailure(int error, const QString &path)
+{
+    return QStringLiteral("Die Datei \"%1\" kann nicht geschrieben werden: %2.")
+        .arg(QFileInfo(path).fileName(), systemReason(error));
+}
+
+bool writeAll(int fd, const QByteArray &bytes)
+{
+    qsizetype done = 0;
+    while (done < bytes.size()) {
+        const ssize_t n = ::pwrite(fd, bytes.constData() + done, static_cast<size_t>(bytes.size() - done), done);
+        if (n < 0 && errno == EINTR)
+            continue;
+        if (n <= 0) {
+            if (n == 0)
+                errno = ENOSPC;
+            return false;
+        }
+        done += n;
+    }
+    return true;
+}
+
+// A file that may be written in a folder that may not (a common school
+// set-up) cannot be replaced by a rename: it is overwritten where it is.
+// Returns 0, or the error; folderError when there is no file to overwrite.
+int rewriteInPlace(const QByteArray &target, const QByteArray &bytes, int folderError)
+{
+    struct stat info;
+    if (::stat(target.constData(), &info) != 0)
+        return folderError;
+    if (S_ISDIR(info.st_mode))
+        return EISDIR;
+    if (!S_ISREG(info.st_mode))
+        return folderError;
+    const int fd = ::open(target.constData(), O_WRONLY | O_CLOEXEC);
+    if (fd < 0)
+        return errno;
+    const bool ok = writeAll(fd, bytes) && ::ftruncate(fd, bytes.size()) == 0 && ::fsync(fd) == 0;
+    const int error = ok ? 0 : errno;
+    ::close(fd);
+    return error;
+}
+
+void syncFolder(const QByteArray &target)
+{
+    const QByteArray folder = QFile::encodeName(QFileInfo(QFile::decodeName(target)).absolutePath());
+    const int fd = ::open(folder.constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (fd >= 0) {
+        ::fsync(fd);
+        ::close(fd);
+    }
+}
+
+} // namespace
+
 bool replaceWithLine(const QString &path, const QString &line, QString *error)
 {
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly)) {
+    const auto fail = [&](int code) {
+        qCWarning(lcFiles).nospace() << "cannot write " << path << ": " << std::strerror(code);
         if (error)
-            *error = file.errorString();
+            *error = writeFailure(code, path);
         return false;
+    };
+    QByteArray bytes = toWindows1252(line);
+    bytes.append("\r\n");
+    const QByteArray target = QFile::encodeName(path);
+
+    // The new content goes into a file beside the old one, which a rename
+    // then puts in its place: a crash leaves the old file or the new one.
+    QByteArray temporary = target + ".XXXXXX";
+    const int fd = ::mkstemp(temporary.data());
+    if (fd < 0) {
+        int code = errno;
+        if (code == EACCES || code == EPERM || code == EROFS)
+            code = rewriteInPlace(target, bytes, code);
+        return code == 0 || fail(code);
     }
-    file.write(toWindows1252(line));
-    file.write("\r\n", 2);
-    if (!file.commit()) {
-        if (error)
-            *error = file.errorString();
-        return false;
+    struct stat old;
+    mode_t mode;
+    if (::stat(target.constData(), &old) == 0 && S_ISREG(old.st_mode)) {
+        mode = old.st_mode & 07777;
+    } else {
+        const mode_t mask = ::umask(0);
+        ::umask(mask);
+        mode = 0666 & ~mask;
     }
+    bool ok = ::fchmod(fd, mode) == 0 && writeAll(fd, bytes) && ::fsync(fd) == 0;
+    int code = errno;
+    if (::close(fd) != 0 && ok) {
+        ok = false;
+        code = errno;
+    }
+    if (ok && ::rename(temporary.constData(), target.constData()) != 0) {
+        ok = false;
+        code = errno;
+    }
+    if (!ok) {
+        ::unlink(temporary.constData());
+        return fail(code);
+    }
+    syncFolder(target);
     return true;
 }
 

@@ -33,13 +33,18 @@ constexpr qsizetype kFirstLineLimit = 1024;
 // than maxBytes + 1 bytes. The system's own text goes to the log (lcFiles).
 FirstLine readFirstLine(const QString &path, qsizetype maxBytes = kFirstLineLimit);
 
-// Replaces the file by one line and CR LF. The new content is written to a
-// temporary file that is then renamed over the old one, so a crash leaves
-// either the old file or the new one, never a half-written or empty one.
+// Replaces the file by one line and CR LF, synced to the disk. The new
+// content is written to a temporary file that is then renamed over the old
+// one, so a crash leaves either the old file or the new one, never a
+// half-written or empty one. Where the folder may not be written but the
+// file may, the file is overwritten in place instead. On failure *error says
+// why, in German, and the old file is as it was.
 bool replaceWithLine(const QString &path, const QString &line, QString *error = nullptr);
 
 QString fromWindows1252(const QByteArray &bytes);
 // Characters outside the code page become '?'.
 QByteArray toWindows1252(const QString &text);
+// Whether the code page holds the character, so that it reads back as itself.
+bool inWindows1252(char32_t c);
 
 } // namespace platform

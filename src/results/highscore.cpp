@@ -1,12 +1,12 @@
 #include "results/highscore.h"
 
 #include "platform/recordset.h"
-#include "results/resultsdb.h"
+#include "platform/resultsdb.h"
 
 using platform::DbStatus;
 using platform::RecordSet;
 
-DbStatus fillHighscore(RecordSet &records, RecordListFiller &filler)
+DbStatus fillHighscore(RecordSet &records, platform::RecordListFiller &filler)
 {
     DbStatus status = records.FindLast(QStringLiteral("Punkte like '*'"));
     if (!status.isOk())
@@ -14,13 +14,13 @@ DbStatus fillHighscore(RecordSet &records, RecordListFiller &filler)
     filler.addFirstRow();
     const int position = records.AbsolutePosition();
     const int further = position >= 10 ? 9 : position;
-    return filler.walk(FindDirection::Previous, QStringLiteral("Name like '*'"), StopRule::Count, further);
+    return filler.walk(platform::FindDirection::Previous, QStringLiteral("Name like '*'"), platform::StopRule::Count, further);
 }
 
 HighscoreList loadHighscore(const QString &path, int busyTimeoutMs)
 {
     HighscoreList list;
-    auto db = openResultsDatabase(path, ResultsUse::Read, busyTimeoutMs);
+    auto db = platform::openResultsDatabase(path, platform::ResultsUse::Read, busyTimeoutMs);
     if (!db.isOk()) {
         list.status = db.status();
         return list;
@@ -31,7 +31,7 @@ HighscoreList loadHighscore(const QString &path, int busyTimeoutMs)
         return list;
     }
     RecordSet &datliste = opened.value();
-    RecordListFiller filler(datliste);
+    platform::RecordListFiller filler(datliste);
     list.status = fillHighscore(datliste, filler);
     if (list.status.isOk()) {
         list.columns = filler.columns();

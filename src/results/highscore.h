@@ -2,7 +2,7 @@
 
 #include "platform/dbconnection.h"
 #include "platform/dbstatus.h"
-#include "results/recordlist.h"
+#include "platform/recordlist.h"
 
 #include <QtCore/QString>
 
@@ -15,12 +15,12 @@ inline const QString kHighscoreQuery = QStringLiteral("Select userdaten.* from u
 
 // The backward walk: the record with the highest points first, then at most
 // nine more, each found before the last.
-platform::DbStatus fillHighscore(platform::RecordSet &records, RecordListFiller &filler);
+platform::DbStatus fillHighscore(platform::RecordSet &records, platform::RecordListFiller &filler);
 
 struct HighscoreList
 {
-    RecordColumns columns; // empty after a failure
-    RecordColumns bound;   // the bound boxes once the walk has ended
+    platform::RecordColumns columns; // empty after a failure
+    platform::RecordColumns bound;   // the bound boxes once the walk has ended
     platform::DbStatus status;
 };
 

@@ -1,7 +1,7 @@
 #include "results/saving.h"
 
 #include "platform/recordset.h"
-#include "results/resultsdb.h"
+#include "platform/resultsdb.h"
 #include "state/modvar.h"
 
 #include <utility>
@@ -22,7 +22,7 @@ std::vector<ResultRecord> recordsToSave(const PlayState &play, quint8 anzahlSpie
 
 DbStatus appendRecords(const QString &path, const std::vector<ResultRecord> &records, int busyTimeoutMs)
 {
-    auto db = openResultsDatabase(path, ResultsUse::Append, busyTimeoutMs);
+    auto db = platform::openResultsDatabase(path, platform::ResultsUse::Append, busyTimeoutMs);
     if (!db.isOk())
         return db.status();
     // The table is written through, never read, so no row is loaded.
@@ -52,13 +52,14 @@ DbStatus appendRecords(const QString &path, const std::vector<ResultRecord> &rec
     }
     const DbStatus committed = transaction.value().commit();
     if (committed.isOk())
-        rememberSoundFile(path);
+        platform::rememberSoundFile(path);
     return committed;
 }
 
 QString saveFailureMessage(const DbStatus &failure, size_t recordCount)
 {
-    const QString what = recordCount > 1 ? QStringLiteral("Die Ergebnisse beider Spieler konnten nicht gespeichert werden.")
-                                         : QStringLiteral("Das Ergebnis konnte nicht gespeichert werden.");
+    const QString what = recordCount > 1
+        ? QStringLiteral("Die Ergebnisse beider Spieler konnten nicht gespeichert werden.")
+        : QStringLiteral("Das Ergebnis konnte nicht gespeichert werden.");
     return QStringLiteral("%1\n\n%2").arg(what, failure.reason());
 }

@@ -3,23 +3,23 @@
 #include "state/mdlmodul.h"
 #include "state/modvar.h"
 
-void chooseGame(Game game)
+void chooseGame(Game game, PlayState &play, MemoryState &memory)
 {
     switch (game) {
     case Game::Schmetterling:
-        modVar.SpielNummer = QStringLiteral("1");
-        modVar.SpielName = QStringLiteral("Schmetterling");
-        Mdlmodul.AnzahlSpieler = 1;
+        play.SpielNummer = QStringLiteral("1");
+        play.SpielName = QStringLiteral("Schmetterling");
+        memory.AnzahlSpieler = 1;
         break;
     case Game::Schweinchen:
-        modVar.SpielNummer = QStringLiteral("2");
-        modVar.SpielName = QStringLiteral("Schweinchen");
-        Mdlmodul.AnzahlSpieler = 1;
+        play.SpielNummer = QStringLiteral("2");
+        play.SpielName = QStringLiteral("Schweinchen");
+        memory.AnzahlSpieler = 1;
         break;
     case Game::Memory:
         // The memory game's own choice windows set the player count.
-        modVar.SpielNummer = QStringLiteral("3");
-        modVar.SpielName = QStringLiteral("Memory");
+        play.SpielNummer = QStringLiteral("3");
+        play.SpielName = QStringLiteral("Memory");
         break;
     }
 }

@@ -1,176 +1,65 @@
 #include "arithmetic/countinghelp.h"
-#include "arithmetic/testtasks.h"
+#include "state/variablen.h"
+#include "support/testsupport.h"
 
 #include <QtCore/QStringList>
 
-#include <gtest/gtest.h>
-
-using namespace arithmetic_testing;
-
 namespace {
 
-class CountingHelp : public ::testing::Test
-{
-protected:
-    void SetUp() override { resetGlobals(); }
-    void TearDown() override { restoreRandomClock(); }
-};
-
-void setTask(quint8 rechenart, quint8 gesucht, double a, double b, double c)
-{
-    Variablen.Rechenart = rechenart;
-    Variablen.Gesucht = gesucht;
-    Variablen.Operand1 = a;
-    Variablen.Operand2 = b;
-    Variablen.Ergebnis = c;
-}
-
-// The grid as the pupil sees it, a row of five cells per word: Y yellow,
-// B blue, X crossed out, . empty.
+// The grid as the pupil sees it, five cells a word: Y yellow, B blue, X
+// crossed out, . empty. A crossed-out sun lies in front of a blue one, both
+// in front of a yellow one.
 QString shown(const HelpPicture &picture)
 {
     QString grid;
     for (int cell = 1; cell <= 20; ++cell) {
-        switch (picture.visibleSun(cell)) {
-        case HelpPicture::Sun::Yellow:
-            grid += u'Y';
-            break;
-        case HelpPicture::Sun::Blue:
-            grid += u'B';
-            break;
-        case HelpPicture::Sun::Crossed:
-            grid += u'X';
-            break;
-        case HelpPicture::Sun::None:
-            grid += u'.';
-            break;
-        }
+        grid += picture.Sonne4[cell] ? u'X' : picture.Sonne3[cell] ? u'B' : picture.Sonne5[cell] ? u'Y' : u'.';
         if (cell % 5 == 0 && cell < 20)
             grid += u' ';
     }
     return grid;
-}
-
-// The cells in which one colour of sun is set, whether it shows or not.
-QString set(const std::array<bool, 21> &suns)
-{
-    QString grid;
-    for (int cell = 1; cell <= 20; ++cell) {
-        grid += suns[cell] ? u'#' : u'.';
-        if (cell % 5 == 0 && cell < 20)
-            grid += u' ';
-    }
-    return grid;
-}
-
-QStringList labels(const HelpPicture &picture)
-{
-    return {picture.lblOperator1, picture.lblRechenart, picture.lblOperator2, picture.lblErgebnis};
 }
 
 } // namespace
 
-TEST_F(CountingHelp, ASumWithTheResultSoughtShowsYellowThenBlueSunsAndStoresTheResult)
+TEST(CountingHelp, ShowsTheTaskWithTheSoughtPlaceAsQuestionMarkAndSunsToCountAndStoresTheSoughtNumber)
 {
-    setTask(1, 3, 3, 4, 0);
-    const HelpPicture picture = drawCountingHelp();
-    EXPECT_EQ(labels(picture), (QStringList {"3", "+", "4", "?"}));
-    EXPECT_EQ(shown(picture), QStringLiteral("YYYBB BB... ..... ....."));
-    EXPECT_EQ(Variablen.Ergebnis, 7);
-}
-
-TEST_F(CountingHelp, ADifferenceWithTheResultSoughtCrossesOutTheLastSuns)
-{
-    setTask(2, 3, 9, 4, 0);
-    const HelpPicture picture = drawCountingHelp();
-    EXPECT_EQ(labels(picture), (QStringList {"9", "-", "4", "?"}));
-    EXPECT_EQ(shown(picture), QStringLiteral("YYYYY XXXX. ..... ....."));
-    EXPECT_EQ(Variablen.Ergebnis, 5);
-}
-
-TEST_F(CountingHelp, ADifferenceWithTheSecondOperandSoughtShowsTheSamePictureAsWithTheResultSought)
-{
-    setTask(2, 2, 9, 0, 5);
-    const HelpPicture picture = drawCountingHelp();
-    EXPECT_EQ(labels(picture), (QStringList {"9", "-", "?", "5"}));
-    // Yellow suns lie under the crossed-out ones in cells 6..9.
-    EXPECT_EQ(set(picture.Sonne5), QStringLiteral("##### ####. ..... ....."));
-    EXPECT_EQ(set(picture.Sonne4), QStringLiteral("..... ####. ..... ....."));
-    EXPECT_EQ(shown(picture), QStringLiteral("YYYYY XXXX. ..... ....."));
-    EXPECT_EQ(Variablen.Operand2, 4);
-}
-
-TEST_F(CountingHelp, ADifferenceWithTheFirstOperandSoughtRecomputesItFromTheOtherTwo)
-{
-    setTask(2, 1, 0, 3, 8);
-    const HelpPicture picture = drawCountingHelp();
-    EXPECT_EQ(labels(picture), (QStringList {"?", "-", "3", "8"}));
-    EXPECT_EQ(shown(picture), QStringLiteral("YYYYY YYYXX X.... ....."));
-    EXPECT_EQ(Variablen.Operand1, 11);
-}
-
-TEST_F(CountingHelp, ADifferenceOfZeroShowsOnlyCrossedOutSuns)
-{
-    setTask(2, 3, 6, 6, 0);
-    const HelpPicture picture = drawCountingHelp();
-    EXPECT_EQ(shown(picture), QStringLiteral("XXXXX X.... ..... ....."));
-    EXPECT_EQ(set(picture.Sonne5), QStringLiteral("..... ..... ..... ....."));
-    EXPECT_EQ(Variablen.Ergebnis, 0);
-}
-
-TEST_F(CountingHelp, TheMemoryBoardsCaseShowsTheFirstCardAndTheMissingPartToTheTargetSum)
-{
-    setTask(1, 2, 3, 0, 8);
-    const HelpPicture picture = drawCountingHelp();
-    EXPECT_EQ(labels(picture), (QStringList {"3", "+", "?", "8"}));
-    EXPECT_EQ(shown(picture), QStringLiteral("YYYBB BBB.. ..... ....."));
-    EXPECT_EQ(Variablen.Operand2, 5);
-}
-
-TEST_F(CountingHelp, ASumWithTheFirstOperandSoughtRecomputesIt)
-{
-    setTask(1, 1, 0, 6, 14);
-    const HelpPicture picture = drawCountingHelp();
-    EXPECT_EQ(labels(picture), (QStringList {"?", "+", "6", "14"}));
-    EXPECT_EQ(shown(picture), QStringLiteral("YYYYY YYYBB BBBB. ....."));
-    EXPECT_EQ(Variablen.Operand1, 8);
-}
-
-TEST_F(CountingHelp, ATaskOfTwentySunsFillsAllFourRows)
-{
-    setTask(1, 3, 12, 8, 0);
-    EXPECT_EQ(shown(drawCountingHelp()), QStringLiteral("YYYYY YYYYY YYBBB BBBBB"));
-}
-
-// The grid has 20 cells; a number beyond them is drawn as far as the grid
-// goes instead of failing.
-TEST_F(CountingHelp, NumbersOutsideZeroToTwentyAreCutToTheGrid)
-{
-    setTask(1, 3, 15, 9, 0);
-    EXPECT_EQ(shown(drawCountingHelp()), QStringLiteral("YYYYY YYYYY YYYYY BBBBB"));
-    EXPECT_EQ(Variablen.Ergebnis, 24);
-
-    setTask(2, 3, 3, 5, 0);
-    EXPECT_EQ(shown(drawCountingHelp()), QStringLiteral("XXX.. ..... ..... ....."));
-    EXPECT_EQ(Variablen.Ergebnis, -2);
-
-    setTask(1, 3, 30, -40, 0);
-    EXPECT_EQ(shown(drawCountingHelp()), QStringLiteral("YYYYY YYYYY YYYYY YYYYY"));
-}
-
-TEST_F(CountingHelp, AnUnknownOperationLeavesEverythingEmpty)
-{
-    setTask(0, 3, 3, 4, 7);
-    const HelpPicture picture = drawCountingHelp();
-    EXPECT_EQ(labels(picture), (QStringList {"", "", "", ""}));
-    EXPECT_EQ(shown(picture), QStringLiteral("..... ..... ..... ....."));
-}
-
-TEST_F(CountingHelp, AnUnknownSoughtPlaceSetsOnlyTheOperator)
-{
-    setTask(2, 0, 9, 4, 5);
-    const HelpPicture picture = drawCountingHelp();
-    EXPECT_EQ(labels(picture), (QStringList {"", "-", "", ""}));
-    EXPECT_EQ(shown(picture), QStringLiteral("..... ..... ..... ....."));
-    EXPECT_EQ(Variablen.Operand1, 9);
+    struct Row
+    {
+        const char *name;
+        quint8 rechenart, gesucht;
+        double a, b, c;
+        const char *labels; // first operand, operator, second operand, result
+        const char *grid;
+        double sought; // the sought place afterwards (the result for an unknown place)
+    };
+    const Row rows[] = {
+        {"sum, result sought", 1, 3, 3, 4, 0, "3|+|4|?", "YYYBB BB... ..... .....", 7},
+        {"sum, first operand sought", 1, 1, 0, 6, 14, "?|+|6|14", "YYYYY YYYBB BBBB. .....", 8},
+        {"memory board: first card 3, target sum 8", 1, 2, 3, 0, 8, "3|+|?|8", "YYYBB BBB.. ..... .....", 5},
+        {"difference, result sought", 2, 3, 9, 4, 0, "9|-|4|?", "YYYYY XXXX. ..... .....", 5},
+        {"difference, second operand sought", 2, 2, 9, 0, 5, "9|-|?|5", "YYYYY XXXX. ..... .....", 4},
+        {"difference, first operand sought", 2, 1, 0, 3, 8, "?|-|3|8", "YYYYY YYYXX X.... .....", 11},
+        {"difference of zero", 2, 3, 6, 6, 0, "6|-|6|?", "XXXXX X.... ..... .....", 0},
+        {"twenty suns fill four rows", 1, 3, 12, 8, 0, "12|+|8|?", "YYYYY YYYYY YYBBB BBBBB", 20},
+        {"a sum beyond the grid is cut", 1, 3, 15, 9, 0, "15|+|9|?", "YYYYY YYYYY YYYYY BBBBB", 24},
+        {"a negative difference is cut", 2, 3, 3, 5, 0, "3|-|5|?", "XXX.. ..... ..... .....", -2},
+        {"unknown operation: nothing", 0, 3, 3, 4, 7, "|||", "..... ..... ..... .....", 7},
+        {"unknown sought place: the operator only", 2, 0, 9, 4, 5, "|-||", "..... ..... ..... .....", 5},
+    };
+    for (const Row &row : rows) {
+        SCOPED_TRACE(row.name);
+        TaskState task;
+        task.Rechenart = row.rechenart;
+        task.Gesucht = row.gesucht;
+        task.Operand1 = row.a;
+        task.Operand2 = row.b;
+        task.Ergebnis = row.c;
+        const HelpPicture picture = drawCountingHelp(task);
+        EXPECT_EQ(QStringList({picture.lblOperator1, picture.lblRechenart, picture.lblOperator2, picture.lblErgebnis})
+                      .join(u'|'),
+                  QLatin1String(row.labels));
+        EXPECT_EQ(shown(picture), QLatin1String(row.grid));
+        EXPECT_EQ(row.gesucht == 1 ? task.Operand1 : row.gesucht == 2 ? task.Operand2 : task.Ergebnis, row.sought);
+    }
 }

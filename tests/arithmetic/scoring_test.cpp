@@ -1,170 +1,95 @@
 #include "arithmetic/evaluation.h"
 #include "arithmetic/scoring.h"
-#include "arithmetic/testtasks.h"
+#include "state/modvar.h"
+#include "state/variablen.h"
+#include "support/testsupport.h"
 
-#include <gtest/gtest.h>
-
-using namespace arithmetic_testing;
-
-namespace {
-
-class Scoring : public ::testing::Test
-{
-protected:
-    void SetUp() override { resetGlobals(); }
-    void TearDown() override { restoreRandomClock(); }
-
-    // The board opens and the level is chosen: the first task is worth full
-    // points.
-    static void startAtLevel(quint8 level)
-    {
-        startPigGame();
-        chooseLevel(level);
-    }
-};
-
-} // namespace
-
-TEST_F(Scoring, ARightAnswerEarnsTwoThreeOrFourPointsByLevelAndOneAfterAWrongAnswerOrHelp)
+// A game at one level, told as the pupil plays it: r a right answer, w a
+// wrong one, h the counting help, e a text that is no number. The label shows
+// the level's points after the last right answer.
+TEST(Scoring, PointsByLevelAndOnePointAfterAWrongAnswerOrHelp)
 {
     struct Row
     {
         const char *name;
         quint8 level;
-        bool reduced;
-        double points;
+        const char *play;
+        const char *label;
     };
     const Row rows[] = {
-        {"leicht, first try", 1, false, 2}, {"leicht, reduced", 1, true, 1},
-        {"mittel, first try", 2, false, 3}, {"mittel, reduced", 2, true, 1},
-        {"schwer, first try", 3, false, 4}, {"schwer, reduced", 3, true, 1},
+        {"leicht at the first try", 1, "r", "2 Punkte"},
+        {"mittel at the first try", 2, "r", "3 Punkte"},
+        {"schwer at the first try", 3, "r", "4 Punkte"},
+        {"wrong, then right", 1, "wr", "1 Punkt"},
+        {"several wrong answers still leave one point", 3, "wwwr", "1 Punkt"},
+        {"help, then right, then the next task at full points", 3, "hrr", "5 Punkte"},
+        {"an input error costs nothing", 2, "er", "3 Punkte"},
+        {"nor does it clear a reduction", 2, "wer", "1 Punkt"},
     };
     for (const Row &row : rows) {
         SCOPED_TRACE(row.name);
-        startAtLevel(row.level);
-        if (row.reduced)
-            markReducedPoints();
-        EXPECT_EQ(scoreRightAnswer(), row.points);
-        EXPECT_EQ(Variablen.Gesamtpunkte, row.points);
-        const double counters[] = {Variablen.PunkteLevel1, Variablen.PunkteLevel2, Variablen.PunkteLevel3};
-        for (int level = 1; level <= 3; ++level)
-            EXPECT_EQ(counters[level - 1], level == row.level ? row.points : 0) << "counter of level " << level;
+        TaskState task;
+        task.Punktabzug = true; // left over from an earlier game
+        task.PunkteLevel1 = task.PunkteLevel2 = task.PunkteLevel3 = task.Gesamtpunkte = 9;
+        startPigGame(task);
+        chooseLevel(task, row.level);
+        task.Gesucht = 3;
+        task.Ergebnis = 7;
+        double levelPoints = 0;
+        for (const char *event = row.play; *event; ++event) {
+            switch (*event) {
+            case 'r':
+                ASSERT_EQ(judgeAnswer(task, QStringLiteral("7")), Verdict::Right);
+                levelPoints = scoreRightAnswer(task);
+                break;
+            case 'w':
+                ASSERT_EQ(judgeAnswer(task, QStringLiteral("6")), Verdict::Wrong);
+                markReducedPoints(task);
+                break;
+            case 'h':
+                markReducedPoints(task);
+                break;
+            case 'e':
+                ASSERT_EQ(judgeAnswer(task, QStringLiteral("sieben")), Verdict::InputError);
+                break;
+            }
+        }
+        EXPECT_EQ(pointsCaption(levelPoints), QLatin1String(row.label));
+        EXPECT_EQ(task.Gesamtpunkte, levelPoints);
+        EXPECT_FALSE(task.Punktabzug);
     }
 }
 
-TEST_F(Scoring, LevelTwoFirstRightAnswerAtTheFirstTryReadsThreePunkte)
+TEST(Scoring, TheTotalIsTheSumOfTheThreeLevelCountersAndTheLabelShowsTheLevelsOwn)
 {
-    startAtLevel(2);
-    EXPECT_EQ(pointsCaption(scoreRightAnswer()), QStringLiteral("3 Punkte"));
-    EXPECT_EQ(Variablen.Gesamtpunkte, 3);
-}
-
-TEST_F(Scoring, AWrongAnswerThenTheRightOneEarnsOnePunktAndTheNextTaskFullPointsAgain)
-{
-    startAtLevel(1);
-    Variablen.Gesucht = 3;
-    Variablen.Ergebnis = 7;
-    ASSERT_EQ(judgeAnswer(QStringLiteral("6")), Verdict::Wrong);
-    markReducedPoints(); // what the wrong-answer window does
-    ASSERT_EQ(judgeAnswer(QStringLiteral("7")), Verdict::Right);
-    EXPECT_EQ(pointsCaption(scoreRightAnswer()), QStringLiteral("1 Punkt"));
-    EXPECT_FALSE(Variablen.Punktabzug);
-    EXPECT_EQ(scoreRightAnswer(), 3);
-}
-
-TEST_F(Scoring, SeveralWrongAnswersStillLeaveOnePoint)
-{
-    startAtLevel(3);
-    markReducedPoints();
-    markReducedPoints();
-    markReducedPoints();
-    EXPECT_EQ(scoreRightAnswer(), 1);
-}
-
-TEST_F(Scoring, HelpThenTheRightAnswerEarnsOnePointAndTheNextTaskFullPoints)
-{
-    startAtLevel(3);
-    markReducedPoints(); // "HILFE !"
-    EXPECT_EQ(scoreRightAnswer(), 1);
-    EXPECT_EQ(scoreRightAnswer(), 5);
-    EXPECT_EQ(Variablen.Gesamtpunkte, 5);
-}
-
-TEST_F(Scoring, AnInputErrorCostsNothing)
-{
-    startAtLevel(2);
-    Variablen.Gesucht = 1;
-    Variablen.Operand1 = 4;
-    ASSERT_EQ(judgeAnswer(QStringLiteral("vier")), Verdict::InputError);
-    EXPECT_FALSE(Variablen.Punktabzug);
-    EXPECT_EQ(scoreRightAnswer(), 3);
-
-    // Nor does it clear a reduction already earned.
-    markReducedPoints();
-    ASSERT_EQ(judgeAnswer(QString()), Verdict::InputError);
-    EXPECT_TRUE(Variablen.Punktabzug);
-}
-
-TEST_F(Scoring, ChoosingTheLevelMakesTheFirstTaskWorthFullPoints)
-{
-    Variablen.Punktabzug = true; // left over from an earlier game
-    chooseLevel(2);
-    EXPECT_EQ(Variablen.RechenLevel, 2);
-    EXPECT_FALSE(Variablen.Punktabzug);
-}
-
-TEST_F(Scoring, TheTotalIsAlwaysTheSumOfTheThreeLevelCounters)
-{
-    Variablen.PunkteLevel1 = 5;
-    Variablen.PunkteLevel3 = 8;
-    chooseLevel(2);
-    scoreRightAnswer();
-    EXPECT_EQ(Variablen.Gesamtpunkte, 16);
-}
-
-TEST_F(Scoring, ThePointsLabelSaysPunktForOneAndPunkteOtherwise)
-{
-    EXPECT_EQ(pointsCaption(1), QStringLiteral("1 Punkt"));
-    EXPECT_EQ(pointsCaption(2), QStringLiteral("2 Punkte"));
-    EXPECT_EQ(pointsCaption(13), QStringLiteral("13 Punkte"));
+    TaskState task;
+    task.PunkteLevel1 = 5;
+    task.PunkteLevel3 = 8;
+    chooseLevel(task, 2);
+    EXPECT_EQ(scoreRightAnswer(task), 3);
+    EXPECT_EQ(task.Gesamtpunkte, 16);
+    EXPECT_EQ(pointsCaption(0), QStringLiteral("0 Punkte"));
     EXPECT_EQ(pointsCaption(1250000), QStringLiteral("1250000 Punkte"));
 }
 
-TEST_F(Scoring, TheEndHandsNameTotalAndLevelToThePlayStateAndLeavesTheSecondPlayerAlone)
+TEST(Scoring, TheEndHandsNameTotalAndLevelOverAndLeavesTheSecondPlayerAlone)
 {
-    modVar.SpielerName2 = QStringLiteral("Ben");
-    modVar.SpielerPunkte2 = 9;
-    startAtLevel(3);
-    scoreRightAnswer();
-    scoreRightAnswer();
-    handOverResult(QStringLiteral("Anna"));
-    EXPECT_EQ(modVar.SpielerName, QStringLiteral("Anna"));
-    EXPECT_EQ(modVar.SpielerPunkte, 8);
-    EXPECT_EQ(modVar.SpielLevel, 3);
-    EXPECT_EQ(modVar.SpielerName2, QStringLiteral("Ben"));
-    EXPECT_EQ(modVar.SpielerPunkte2, 9);
-}
+    PlayState play;
+    play.SpielerName2 = QStringLiteral("Ben");
+    play.SpielerPunkte2 = 9;
+    TaskState task;
+    task.RechenLevel = 3;
+    task.Gesamtpunkte = 8;
+    handOverResult(task, QStringLiteral("Anna"), play);
+    EXPECT_EQ(play.SpielerName, QStringLiteral("Anna"));
+    EXPECT_EQ(play.SpielerPunkte, 8);
+    EXPECT_EQ(play.SpielLevel, 3);
+    EXPECT_EQ(play.SpielerName2, QStringLiteral("Ben"));
+    EXPECT_EQ(play.SpielerPunkte2, 9);
 
-TEST_F(Scoring, ASecondGameHandsOverOnlyItsOwnPoints)
-{
-    startAtLevel(1);
-    scoreRightAnswer();
-    handOverResult(QStringLiteral("Anna"));
-    ASSERT_EQ(modVar.SpielerPunkte, 2);
-
-    startAtLevel(2);
-    handOverResult(QStringLiteral("Anna"));
-    EXPECT_EQ(modVar.SpielerPunkte, 0);
-    EXPECT_EQ(modVar.SpielLevel, 2);
-}
-
-// The play state keeps points in 16 bits; a total beyond them must not wrap
-// round into a negative score.
-TEST_F(Scoring, ATotalBeyondThePlayStatesRangeIsHandedOverAs32767)
-{
-    chooseLevel(3);
-    Variablen.PunkteLevel3 = 40000;
-    scoreRightAnswer();
-    handOverResult(QStringLiteral("Anna"));
-    EXPECT_EQ(modVar.SpielerPunkte, 32767);
+    // The play state keeps points in 16 bits; a total beyond them must not
+    // wrap round into a negative score.
+    task.Gesamtpunkte = 40000;
+    handOverResult(task, QStringLiteral("Anna"), play);
+    EXPECT_EQ(play.SpielerPunkte, 32767);
 }

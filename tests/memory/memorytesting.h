@@ -12,13 +12,6 @@
 
 #include <gtest/gtest.h>
 
-#include <ostream>
-
-inline void PrintTo(const QString &text, std::ostream *out)
-{
-    *out << '"' << text.toStdString() << '"';
-}
-
 // What the memory tests share: the memory-game state as the choice windows
 // leave it, a board dealt as the test wants it, the board as text.
 namespace memory_testing {
@@ -149,14 +142,10 @@ public:
     int computerTicks = 0;
 };
 
-// Every record at zero, the manual clock at 0, and reseeds that read a
-// clock standing still.
+// A program folder of its own and the global state of a fresh program.
 class MemoryTest : public ::testing::Test
 {
 protected:
-    MemoryTest() { platform::Random::instance().setClockSource([] { return quint64(0); }); }
-    ~MemoryTest() override { platform::Random::instance().setClockSource({}); }
-
     testing_support::ProgramFolderFixture folder;
 };
 

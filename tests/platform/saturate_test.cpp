@@ -4,24 +4,12 @@
 
 #include <QtCore/QtGlobal>
 
-namespace {
-
-TEST(Saturate, SixteenBitValuesStickAtTheirEndsInsteadOfWrapping)
+// A 16-bit field takes a whole double rounded half to even, and a value
+// beyond its range sticks at the nearest end instead of wrapping round.
+TEST(Saturate, ADoubleBecomesASixteenBitValueRoundedHalfToEvenAndStuckAtTheEnds)
 {
-    EXPECT_EQ(platform::saturate<qint16>(32767.0), 32767);
-    EXPECT_EQ(platform::saturate<qint16>(32768.0), 32767);
-    EXPECT_EQ(platform::saturate<qint16>(1e9), 32767);
-    EXPECT_EQ(platform::saturate<qint16>(-40000), -32768);
-    EXPECT_EQ(platform::saturate<quint8>(256), 255);
-    EXPECT_EQ(platform::saturate<quint8>(-1), 0);
+    const std::pair<double, qint16> rows[] = {{12.0, 12},      {2.5, 2},          {3.5, 4},          {-2.5, -2},
+                                              {32767.0, 32767}, {32768.0, 32767}, {1e9, 32767},      {-40000, -32768}};
+    for (const auto &[value, expected] : rows)
+        EXPECT_EQ(platform::saturate<qint16>(value), expected) << value;
 }
-
-TEST(Saturate, WholeDoublesConvertRoundingHalfToEven)
-{
-    EXPECT_EQ(platform::saturate<qint16>(12.0), 12);
-    EXPECT_EQ(platform::saturate<qint16>(2.5), 2);
-    EXPECT_EQ(platform::saturate<qint16>(3.5), 4);
-    EXPECT_EQ(platform::saturate<qint16>(-2.5), -2);
-}
-
-} // namespace

@@ -1,10 +1,15 @@
 #include "platform/textfile.h"
 #include "support/testsupport.h"
+#include "support/unprivileged.h"
 
 #include <gtest/gtest.h>
 
 #include <QtCore/QDir>
 #include <QtCore/QFile>
+
+#include <csignal>
+#include <sys/resource.h>
+#include <sys/stat.h>
 
 using platform::FirstLine;
 using platform::readFirstLine;
@@ -50,43 +55,19 @@ INSTANTIATE_TEST_SUITE_P(
                        QStringLiteral(u"Grüße €„")}),
     [](const ::testing::TestParamInfo<FirstLineCase> &row) { return std::string(row.param.name); });
 
-TEST(FirstLine, AMissingFileIsReportedAsMissing)
-{
-    testing_support::ProgramFolderFixture folder;
-    EXPECT_EQ(readFirstLine(folder.file(QStringLiteral("nope.ini"))).status, FirstLine::Status::Missing);
-}
-
-TEST(FirstLine, AFolderInPlaceOfTheFileIsUnreadableWithAReason)
-{
-    testing_support::ProgramFolderFixture folder;
-    QDir(folder.path()).mkdir(QStringLiteral("start.ini"));
-    const FirstLine line = readFirstLine(folder.file(QStringLiteral("start.ini")));
-    EXPECT_EQ(line.status, FirstLine::Status::Unreadable);
-}
-
-TEST(ReplaceWithLine, WritesTheLineInWindows1252WithCrLf)
-{
-    testing_support::ProgramFolderFixture folder;
-    folder.write(QStringLiteral("start.ini"), "alt\r\nmehr\r\nnoch mehr\r\n");
-    ASSERT_TRUE(replaceWithLine(folder.file(QStringLiteral("start.ini")), QStringLiteral(u"Bär€")));
-    EXPECT_EQ(folder.read(QStringLiteral("start.ini")), QByteArray("B\xe4r\x80\r\n"));
-}
-
-TEST(ReplaceWithLine, AnEmptyLineLeavesOnlyCrLfWhichReadsBackAsEmpty)
+// Replaced through a temporary file that is renamed over the old one; none
+// is left behind.
+TEST(ReplaceWithLine, WritesTheLineInWindows1252WithCrLfAndQuestionMarksOutsideTheCodePage)
 {
     testing_support::ProgramFolderFixture folder;
     const QString path = folder.file(QStringLiteral("start.ini"));
+    folder.write(QStringLiteral("start.ini"), "alt\r\nmehr\r\nnoch mehr\r\n");
+    ASSERT_TRUE(replaceWithLine(path, QStringLiteral(u"Bär€😀")));
+    EXPECT_EQ(folder.read(QStringLiteral("start.ini")), QByteArray("B\xe4r\x80??\r\n"));
     ASSERT_TRUE(replaceWithLine(path, QString()));
     EXPECT_EQ(folder.read(QStringLiteral("start.ini")), QByteArray("\r\n"));
     EXPECT_EQ(readFirstLine(path).status, FirstLine::Status::Ok);
-    EXPECT_EQ(readFirstLine(path).text, QString());
-}
-
-TEST(ReplaceWithLine, CharactersOutsideTheCodePageBecomeQuestionMarks)
-{
-    testing_support::ProgramFolderFixture folder;
-    ASSERT_TRUE(replaceWithLine(folder.file(QStringLiteral("f")), QStringLiteral(u"a😀b")));
-    EXPECT_EQ(folder.read(QStringLiteral("f")), QByteArray("a??b\r\n"));
+    EXPECT_EQ(QDir(folder.path()).entryList(QDir::Files), QStringList({"start.ini"}));
 }
 
 TEST(ReplaceWithLine, AFailedWriteKeepsTheOldFileAndSaysWhy)
@@ -102,11 +83,76 @@ TEST(ReplaceWithLine, AFailedWriteKeepsTheOldFileAndSaysWhy)
     EXPECT_EQ(folder.read(QStringLiteral("start.ini")), QByteArray("alt\r\n"));
 }
 
-TEST(ReplaceWithLine, LeavesNoTemporaryFileBehind)
+// ---- Folders and files that may not be written ----------------------------------
+
+// Replaces the file as a user whom permissions stop, with the file's size
+// limited to fileSizeLimit bytes; "1" or "0" and the reason.
+QString replaceAsOrdinaryUser(const QString &path, const QString &line, rlim_t fileSizeLimit = RLIM_INFINITY)
 {
+    return QString::fromUtf8(testing_support::asUnprivilegedUser([&] {
+        rlimit old {};
+        getrlimit(RLIMIT_FSIZE, &old);
+        rlimit cut = old; // the soft limit only, which can be raised again
+        cut.rlim_cur = std::min(fileSizeLimit, old.rlim_max);
+        setrlimit(RLIMIT_FSIZE, &cut);
+        const auto oldHandler = signal(SIGXFSZ, SIG_IGN);
+        QString error;
+        const bool written = replaceWithLine(path, line, &error);
+        signal(SIGXFSZ, oldHandler);
+        setrlimit(RLIMIT_FSIZE, &old);
+        return (written ? QByteArray("1") : QByteArray("0")) + error.toUtf8();
+    }));
+}
+
+class UnwritableFiles : public ::testing::Test
+{
+protected:
+    void SetUp() override
+    {
+        folder.write(QStringLiteral("start.ini"), "ein langes altes Passwort\r\nzweite Zeile\r\n");
+        chmod(folder.path(), 0777);
+        chmod(path(), 0666);
+    }
+    void TearDown() override { chmod(folder.path(), 0700); }
+    static void chmod(const QString &file, mode_t mode) { ::chmod(QFile::encodeName(file).constData(), mode); }
+    QString path() const { return folder.file(QStringLiteral("start.ini")); }
+    QStringList files() const { return QDir(folder.path()).entryList(QDir::Files | QDir::NoDotAndDotDot); }
+
     testing_support::ProgramFolderFixture folder;
-    ASSERT_TRUE(replaceWithLine(folder.file(QStringLiteral("start.ini")), QStringLiteral("neu")));
-    EXPECT_EQ(QDir(folder.path()).entryList(QDir::Files), QStringList({"start.ini"}));
+};
+
+TEST_F(UnwritableFiles, AWritableFileInAReadOnlyFolderIsRewrittenInPlace)
+{
+    chmod(folder.path(), 0555);
+    EXPECT_EQ(replaceAsOrdinaryUser(path(), QStringLiteral("kurz")), QStringLiteral("1"));
+    EXPECT_EQ(folder.read(QStringLiteral("start.ini")), QByteArray("kurz\r\n"));
+    EXPECT_EQ(files(), QStringList({"start.ini"}));
+}
+
+TEST_F(UnwritableFiles, AReadOnlyFileInAReadOnlyFolderIsRefusedWithAGermanReason)
+{
+    chmod(folder.path(), 0555);
+    chmod(path(), 0444);
+    EXPECT_EQ(replaceAsOrdinaryUser(path(), QStringLiteral("neu")),
+              QStringLiteral("0Die Datei \"start.ini\" kann nicht geschrieben werden: keine Berechtigung."));
+    EXPECT_EQ(folder.read(QStringLiteral("start.ini")), QByteArray("ein langes altes Passwort\r\nzweite Zeile\r\n"));
+}
+
+TEST_F(UnwritableFiles, AWriteCutShortKeepsTheOldFileAndLeavesNoTemporaryFile)
+{
+    EXPECT_EQ(replaceAsOrdinaryUser(path(), QStringLiteral("neu"), /*fileSizeLimit=*/1),
+              QStringLiteral("0Die Datei \"start.ini\" kann nicht geschrieben werden: sie darf nicht weiter wachsen."));
+    EXPECT_EQ(folder.read(QStringLiteral("start.ini")), QByteArray("ein langes altes Passwort\r\nzweite Zeile\r\n"));
+    EXPECT_EQ(files(), QStringList({"start.ini"}));
+}
+
+TEST_F(UnwritableFiles, TheReplacedFileKeepsItsPermissions)
+{
+    chmod(path(), 0640);
+    ASSERT_TRUE(replaceWithLine(path(), QStringLiteral("neu")));
+    struct stat info {};
+    ASSERT_EQ(stat(QFile::encodeName(path()).constData(), &info), 0);
+    EXPECT_EQ(info.st_mode & 0777, 0640u);
 }
 
 } // namespace

@@ -5,6 +5,8 @@
 
 #include <QtCore/QStringList>
 
+#include <memory>
+
 using platform::Clock;
 using platform::Timer;
 
@@ -16,175 +18,132 @@ protected:
     void SetUp() override { Clock::instance().reset(); }
 
     // Records "name@time" for every tick of the timer.
-    void record(Timer &timer, const QString &name)
+    void record(Timer &timer, const char *name)
     {
         QObject::connect(&timer, &Timer::tick, [this, name] {
-            ticks << QStringLiteral("%1@%2").arg(name).arg(Clock::instance().now());
+            ticks << QStringLiteral("%1@%2").arg(QLatin1String(name)).arg(Clock::instance().now());
         });
     }
+    static void advance(qint64 ms) { Clock::instance().advance(ms); }
 
     QStringList ticks;
 };
 
-TEST_F(TimerTest, TicksEveryIntervalOnceSwitchedOn)
+TEST_F(TimerTest, TicksEveryIntervalFromTheMomentItIsSwitchedOn)
 {
     Timer timer(1000);
-    record(timer, QStringLiteral("t"));
-    Clock::instance().advance(500);
+    record(timer, "t");
+    advance(500);
     timer.setEnabled(true);
-    Clock::instance().advance(2600);
+    advance(2600);
     EXPECT_EQ(ticks, QStringList({"t@1500", "t@2500"}));
 }
 
-TEST_F(TimerTest, SwitchingOnARunningTimerKeepsItsInterval)
+// The memory game's cover tick switches the computer's timer on at every
+// tick; its interval must go on. Off and on again, or a new interval, starts
+// a full interval.
+TEST_F(TimerTest, SwitchingOnARunningTimerKeepsItsIntervalOffAndOnOrANewIntervalRestartsIt)
 {
-    // The memory game's cover tick switches the computer's timer on at every
-    // tick; its interval must go on, not start again.
-    Timer timer(1000);
-    record(timer, QStringLiteral("t"));
-    timer.setEnabled(true);
-    Clock::instance().advance(700);
-    timer.setEnabled(true);
-    Clock::instance().advance(300);
-    EXPECT_EQ(ticks, QStringList({"t@1000"}));
+    Timer keeps(1000), restarts(1000), newInterval(1000);
+    record(keeps, "keeps");
+    record(restarts, "restarts");
+    record(newInterval, "new");
+    keeps.setEnabled(true);
+    restarts.setEnabled(true);
+    newInterval.setEnabled(true);
+    advance(700);
+    keeps.setEnabled(true);
+    restarts.setEnabled(false);
+    restarts.setEnabled(true);
+    newInterval.setInterval(500);
+    advance(1000);
+    EXPECT_EQ(ticks, QStringList({"keeps@1000", "new@1200", "restarts@1700", "new@1700"}));
 }
 
-TEST_F(TimerTest, SwitchingOffAndOnStartsAFullInterval)
+// At 1000 b was scheduled (at 0) before a was rescheduled (at 500).
+TEST_F(TimerTest, TicksComeInTheOrderTheIntervalsEndAndEqualOnesAsScheduled)
 {
-    Timer timer(1000);
-    record(timer, QStringLiteral("t"));
-    timer.setEnabled(true);
-    Clock::instance().advance(700);
-    timer.setEnabled(false);
-    timer.setEnabled(true);
-    Clock::instance().advance(999);
-    EXPECT_TRUE(ticks.isEmpty());
-    Clock::instance().advance(1);
-    EXPECT_EQ(ticks, QStringList({"t@1700"}));
-}
-
-TEST_F(TimerTest, TicksComeInTheOrderTheIntervalsEnd)
-{
-    Timer a(1000);
-    Timer b(1000);
-    record(a, QStringLiteral("a"));
-    record(b, QStringLiteral("b"));
-    b.setEnabled(true);
-    Clock::instance().advance(300);
-    a.setEnabled(true);
-    Clock::instance().advance(2000);
-    EXPECT_EQ(ticks, QStringList({"b@1000", "a@1300", "b@2000", "a@2300"}));
-}
-
-TEST_F(TimerTest, TimersDueAtTheSameMomentTickInTheOrderTheyWereStarted)
-{
-    Timer a(500);
-    Timer b(1000);
-    record(a, QStringLiteral("a"));
-    record(b, QStringLiteral("b"));
+    Timer a(500), b(1000), c(1000);
+    record(a, "a");
+    record(b, "b");
+    record(c, "c");
     b.setEnabled(true);
     a.setEnabled(true);
-    Clock::instance().advance(1000);
-    // At 1000 b was scheduled (at 0) before a was rescheduled (at 500).
-    EXPECT_EQ(ticks, QStringList({"a@500", "b@1000", "a@1000"}));
+    advance(300);
+    c.setEnabled(true);
+    advance(1000);
+    EXPECT_EQ(ticks, QStringList({"a@500", "b@1000", "a@1000", "c@1300"}));
 }
 
-TEST_F(TimerTest, AHandlerThatRestartsAnotherTimerMovesItsNextTick)
-{
-    Timer cover(1000);
-    Timer compi(1000);
-    record(compi, QStringLiteral("compi"));
-    QObject::connect(&cover, &Timer::tick, [&] {
-        compi.setEnabled(false);
-        compi.setEnabled(true);
-    });
-    compi.setEnabled(true);
-    Clock::instance().advance(400);
-    cover.setEnabled(true);
-    Clock::instance().advance(2000); // cover ticks at 1400 and 2400
-    EXPECT_EQ(ticks, QStringList({"compi@1000"}));
-    Clock::instance().advance(1000);
-    EXPECT_EQ(ticks, QStringList({"compi@1000"})) << "every cover restarts compi before it is due";
-}
-
-TEST_F(TimerTest, ATimerDestroyedInItsOwnTickNeverTicksAgain)
+TEST_F(TimerTest, ATimerDestroyedInItsOwnTickNeverTicksAgainAndAnIntervalOfZeroNeverTicks)
 {
     auto *timer = new Timer(100);
+    Timer zero(0);
+    record(zero, "zero");
     int count = 0;
     QObject::connect(timer, &Timer::tick, [&] {
         ++count;
         delete timer;
     });
     timer->setEnabled(true);
-    Clock::instance().advance(1000);
+    zero.setEnabled(true);
+    advance(1000);
     EXPECT_EQ(count, 1);
-}
-
-TEST_F(TimerTest, AnIntervalOfZeroNeverTicks)
-{
-    Timer timer(0);
-    record(timer, QStringLiteral("t"));
-    timer.setEnabled(true);
-    Clock::instance().advance(1000);
     EXPECT_TRUE(ticks.isEmpty());
 }
 
-TEST_F(TimerTest, NewIntervalOnARunningTimerStartsItAnew)
-{
-    Timer timer(1000);
-    record(timer, QStringLiteral("t"));
-    timer.setEnabled(true);
-    Clock::instance().advance(600);
-    timer.setInterval(500);
-    Clock::instance().advance(500);
-    EXPECT_EQ(ticks, QStringList({"t@1100"}));
-}
-
-} // namespace
-
-namespace {
-
-class DrivenClockTest : public ::testing::Test
+// The real clock, with a source of real time that the test moves.
+class RealClock : public TimerTest
 {
 protected:
     void SetUp() override
     {
-        Clock::instance().reset();
-        Clock::instance().setTimeSource([this] { return realTime; });
+        TimerTest::SetUp();
+        m_driver = std::make_unique<platform::RealClockDriver>([this] { return real; });
     }
-    void TearDown() override { Clock::instance().setTimeSource({}); }
+    void TearDown() override { m_driver.reset(); }
 
-    qint64 realTime = 0;
+    qint64 real = 0;
+    std::unique_ptr<platform::RealClockDriver> m_driver;
+    platform::RealClockDriver &driver() { return *m_driver; }
 };
 
-TEST_F(DrivenClockTest, ATimerSwitchedOnCountsFromTheRealTimeNotFromTheLastTick)
+TEST_F(RealClock, ATimerStartedAfterMinutesWaitsItsIntervalNotLongerNorShorter)
 {
-    // Nothing ticked for a minute; a window opened now must wait its full
-    // interval, not close at once.
-    realTime = 60000;
+    EXPECT_EQ(driver().pendingWait(), -1);
+    real = 5 * 60 * 1000; // the program ran for five minutes without a timer
     Timer timer(4000);
-    int ticks = 0;
-    QObject::connect(&timer, &Timer::tick, [&] { ++ticks; });
+    record(timer, "t");
     timer.setEnabled(true);
-    Clock::instance().advanceTo(63999);
-    EXPECT_EQ(ticks, 0);
-    realTime = 64000;
-    Clock::instance().advanceTo(64000);
-    EXPECT_EQ(ticks, 1);
+    EXPECT_EQ(driver().pendingWait(), 4000);
+    real += 3999;
+    driver().catchUp();
+    EXPECT_TRUE(ticks.isEmpty());
+    EXPECT_EQ(driver().pendingWait(), 1);
+    real += 1;
+    driver().catchUp();
+    EXPECT_EQ(ticks, QStringList({"t@304000"}));
+    EXPECT_EQ(driver().pendingWait(), 4000);
 }
 
-TEST_F(DrivenClockTest, ATimerThatFellBehindTicksOnceInsteadOfInABurst)
+// The program was busy for two seconds: the timer ticks once and goes on
+// from now, not in a burst of the ticks it missed.
+TEST_F(RealClock, ATimerThatFellBehindTicksOnceInsteadOfInABurst)
 {
     Timer timer(100);
-    int ticks = 0;
-    QObject::connect(&timer, &Timer::tick, [&] { ++ticks; });
+    record(timer, "t");
     timer.setEnabled(true);
-    realTime = 2050; // the program was busy for two seconds
-    Clock::instance().advanceTo(realTime);
-    EXPECT_EQ(ticks, 1);
-    realTime = 2150;
-    Clock::instance().advanceTo(realTime);
-    EXPECT_EQ(ticks, 2);
+    real = 2050;
+    driver().catchUp();
+    EXPECT_EQ(ticks, QStringList({"t@2050"}));
+    EXPECT_EQ(driver().pendingWait(), 100);
+}
+
+TEST_F(RealClock, NothingWakesTheDriverForATimerWithAnIntervalOfZero)
+{
+    Timer zero(0);
+    zero.setEnabled(true);
+    EXPECT_EQ(driver().pendingWait(), -1);
 }
 
 } // namespace

@@ -1,39 +1,34 @@
-#include "platform/dbconnection.h"
-#include "results/resultsdb.h"
+#include "platform/resultsdb.h"
 #include "results/saving.h"
-#include "resultstable.h"
-#include "support/sqlitefile.h"
 #include "state/modvar.h"
+#include "support/sqlitefile.h"
 #include "support/testsupport.h"
+#include "support/unprivileged.h"
 
 #include <gtest/gtest.h>
 
 #include <QtCore/QDir>
-#include <QtCore/QFile>
-#include <QtCore/QSet>
 
 #include <csignal>
+#include <functional>
+#include <memory>
+#include <thread>
+
+#include <fcntl.h>
+#include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
 using platform::DbStatus;
-using results_testing::execute;
-using results_testing::integrityCheck;
-using results_testing::tableRows;
+using testing_support::SqliteFile;
 
 namespace {
 
 const QDate kToday(2024, 6, 3);
-
-// ---- Which records, with which values -------------------------------------------
-
-struct SaveCase
-{
-    const char *name;
-    PlayState play;
-    quint8 anzahlSpieler;
-    QStringList expected; // "Name|Punkte|Spiel|Level"
-};
+constexpr auto byName = [](const auto &row) { return std::string(row.param.name); };
+const char kTable[] = "CREATE TABLE userdaten (Name TEXT, Punkte INT, Spiel TEXT, Level INT, Datum DATE);";
+const char kManyRecords[] = "WITH RECURSIVE n(x) AS (SELECT 1 UNION ALL SELECT x + 1 FROM n WHERE x < 2000) "
+                            "INSERT INTO userdaten SELECT 'Kind' || x, x, 'Memory', 1, '2024-01-01' FROM n;";
 
 PlayState play(const char *name, qint16 points, const char *name2 = "", qint16 points2 = 0)
 {
@@ -43,114 +38,247 @@ PlayState play(const char *name, qint16 points, const char *name2 = "", qint16 p
     state.SpielerName2 = QString::fromUtf8(name2);
     state.SpielerPunkte2 = points2;
     state.SpielName = QStringLiteral("Memory");
-    state.SpielNummer = QStringLiteral("3");
     state.SpielLevel = 2;
     return state;
 }
 
-class RecordsToSave : public ::testing::TestWithParam<SaveCase>
-{
-};
-
-TEST_P(RecordsToSave, FollowTheSaveRule)
-{
-    const SaveCase &c = GetParam();
-    QStringList records;
-    for (const ResultRecord &record : recordsToSave(c.play, c.anzahlSpieler, kToday)) {
-        records << QStringLiteral("%1|%2|%3|%4").arg(record.Name).arg(record.Punkte).arg(record.Spiel).arg(record.Level);
-        EXPECT_EQ(record.Datum, kToday);
-    }
-    EXPECT_EQ(records, c.expected);
-}
-
-INSTANTIATE_TEST_SUITE_P(
-    Rules, RecordsToSave,
-    ::testing::Values(
-        SaveCase {"OneRecordForOnePlayerEvenWithALeftoverSecondName", play("Anna", 7, "Bert", 3), 1,
-                  {"Anna|7|Memory|2"}},
-        SaveCase {"TwoRecordsForTwoPlayersFirstPlayerFirst", play("Anna", 7, "Bert", 3), 2,
-                  {"Anna|7|Memory|2", "Bert|3|Memory|2"}},
-        SaveCase {"OneRecordForTwoPlayersWithoutASecondName", play("Anna", 7, "", 3), 2, {"Anna|7|Memory|2"}},
-        SaveCase {"AnEmptyFirstNameIsSavedAsSpieler1", play("", 7), 1, {"Spieler1|7|Memory|2"}},
-        SaveCase {"AnEmptyFirstNameBesideASecondPlayer", play("", 7, "Bert", 3), 2,
-                  {"Spieler1|7|Memory|2", "Bert|3|Memory|2"}},
-        SaveCase {"NamesOfBlanksAreKeptAsTheyAre", play(" ", 1, "  ", 2), 2, {" |1|Memory|2", "  |2|Memory|2"}},
-        SaveCase {"NegativeAndZeroPointsAsTheyAre", play("Anna", -4, "Bert", 0), 2,
-                  {"Anna|-4|Memory|2", "Bert|0|Memory|2"}},
-        SaveCase {"AnyCountButOneAllowsASecondRecord", play("Anna", 7, "Bert", 3), 0,
-                  {"Anna|7|Memory|2", "Bert|3|Memory|2"}}),
-    [](const ::testing::TestParamInfo<SaveCase> &row) { return std::string(row.param.name); });
-
-// ---- Writing --------------------------------------------------------------------------
-
 class AppendRecords : public ::testing::Test
 {
 protected:
-    QString path() const { return resultsDatabasePath(); }
-    QStringList folderFiles() const { return QDir(folder.path()).entryList(QDir::Files | QDir::Dirs | QDir::NoDotAndDotDot); }
+    QString path() const { return platform::resultsDatabasePath(); }
+    QStringList folderFiles() const
+    {
+        return QDir(folder.path()).entryList(QDir::Files | QDir::Dirs | QDir::NoDotAndDotDot | QDir::System);
+    }
+    QStringList records() const { return SqliteFile(path()).records(); }
 
     testing_support::ProgramFolderFixture folder;
     const std::vector<ResultRecord> anna {{QStringLiteral("Anna"), 7, QStringLiteral("Memory"), 2, kToday}};
+    const std::vector<ResultRecord> annaAndBert = recordsToSave(play("Anna", 7, "Bert", -3), 2, kToday);
 };
 
-TEST_F(AppendRecords, AMissingFileIsCreatedWithTheTableAndHoldsTheRecord)
+// ---- Which records a game leaves, and in which files they are stored ---------------
+
+struct SaveCase
 {
-    ASSERT_FALSE(QFile::exists(path()));
-    const DbStatus status = appendRecords(path(), anna);
+    const char *name;
+    const char *before; // SQL run on the file first; nullptr: no file
+    PlayState play;
+    quint8 anzahlSpieler;
+    QStringList stored; // "Name|Punkte|Spiel|Level", each with today's date
+};
+
+class Save : public AppendRecords, public ::testing::WithParamInterface<SaveCase>
+{
+};
+
+TEST_P(Save, StoresTheRecordsOfTheSaveRuleAfterWhatTheFileHeld)
+{
+    const SaveCase &c = GetParam();
+    if (c.before) {
+        ASSERT_TRUE(SqliteFile(path()).execute(QString::fromUtf8(c.before)));
+    }
+    const DbStatus status = appendRecords(path(), recordsToSave(c.play, c.anzahlSpieler, kToday));
     ASSERT_TRUE(status.isOk()) << status.reason().toStdString();
-    EXPECT_EQ(QFileInfo(path()).fileName(), QStringLiteral("Daten.mdb"));
-    EXPECT_EQ(tableRows(path()), QStringList({"Anna|7|Memory|2|2024-06-03"}));
+    QStringList stored;
+    for (const QString &row : c.stored)
+        stored << row + QStringLiteral("|2024-06-03");
+    EXPECT_EQ(records(), stored);
     EXPECT_EQ(folderFiles(), QStringList({"Daten.mdb"}));
 }
 
-TEST_F(AppendRecords, TwoEqualSavesGiveTwoEqualRecords)
+INSTANTIATE_TEST_SUITE_P(Rules, Save,
+    ::testing::Values(SaveCase {"OneForOnePlayerEvenWithALeftoverSecondName", nullptr, play("Anna", 7, "Bert", 3), 1,
+                          {"Anna|7|Memory|2"}},
+        SaveCase {"TwoForTwoPlayersFirstPlayerFirst", nullptr, play("Bert", 3, "Anna", 7), 2,
+            {"Bert|3|Memory|2", "Anna|7|Memory|2"}},
+        SaveCase {"OneForTwoPlayersWithoutASecondName", nullptr, play("Anna", 7, "", 3), 2, {"Anna|7|Memory|2"}},
+        SaveCase {"AnEmptyFirstNameIsSpieler1", nullptr, play("", 7), 1, {"Spieler1|7|Memory|2"}},
+        SaveCase {"AnEmptyFirstNameBesideASecondPlayer", nullptr, play("", 7, "Bert", 3), 2,
+            {"Spieler1|7|Memory|2", "Bert|3|Memory|2"}},
+        SaveCase {"NamesOfBlanksAsTheyAre", nullptr, play(" ", 1, "  ", 2), 2, {" |1|Memory|2", "  |2|Memory|2"}},
+        SaveCase {
+            "NegativeAndZeroPoints", nullptr, play("Anna", -4, "Bert", 0), 2, {"Anna|-4|Memory|2", "Bert|0|Memory|2"}},
+        SaveCase {"AnyCountButOneAllowsASecond", nullptr, play("Anna", 7, "Bert", 3), 0,
+            {"Anna|7|Memory|2", "Bert|3|Memory|2"}},
+        SaveCase {"AnEmptyFileIsLaidOut", "", play("Anna", 7), 1, {"Anna|7|Memory|2"}},
+        SaveCase {"EqualRecordsStayTwo",
+            "CREATE TABLE userdaten (Name TEXT, Punkte INT, Spiel TEXT, Level INT, Datum DATE);"
+            "INSERT INTO userdaten VALUES ('Anna', 7, 'Memory', 2, '2024-06-03')",
+            play("Anna", 7), 1, {"Anna|7|Memory|2", "Anna|7|Memory|2"}},
+        SaveCase {"NamesInOtherCaseNumbersAsNumericOrReal",
+            "CREATE TABLE UserDaten (NAME TEXT, PUNKTE NUMERIC, SPIEL TEXT, LEVEL DOUBLE, DATUM DATE)", play("Anna", 7),
+            1, {"Anna|7|Memory|2.0"}}),
+    byName);
+
+// The table we lay out keeps another program's values within the record,
+// so the lists never meet them.
+TEST_F(AppendRecords, OurTableRefusesValuesOutsideTheRecordFromAnyone)
 {
     ASSERT_TRUE(appendRecords(path(), anna).isOk());
-    ASSERT_TRUE(appendRecords(path(), anna).isOk());
-    EXPECT_EQ(tableRows(path()), QStringList({"Anna|7|Memory|2|2024-06-03", "Anna|7|Memory|2|2024-06-03"}));
+    SqliteFile file(path());
+    for (const char *row : {"('x', 40000, 'Memory', 1, '2024-01-01')", "('x', 1, 'Memory', -32769, '2024-01-01')",
+                            "('x', 1, 'Memory', 1, 'gestern')", "('x', 1, 'Memory', 1, 20240101)"})
+        EXPECT_FALSE(file.execute(QStringLiteral("INSERT INTO userdaten VALUES ") + QLatin1String(row))) << row;
+    EXPECT_EQ(file.records().size(), 1);
 }
 
-TEST_F(AppendRecords, TwoPlayersRecordsAreStoredInTheirOrder)
+// ---- Files that are not ours, and files that cannot be written -------------------------
+
+struct RefusedCase
 {
-    const auto records = recordsToSave(play("Bert", -2, "Anna", 9), 2, kToday);
-    ASSERT_TRUE(appendRecords(path(), records).isOk());
-    EXPECT_EQ(tableRows(path()), QStringList({"Bert|-2|Memory|2|2024-06-03", "Anna|9|Memory|2|2024-06-03"}));
+    const char *name;
+    const char *file; // where the program looks for the database
+    std::function<std::shared_ptr<void>(const QString &path)> make; // kept alive during the save
+    bool unprivileged;
+    DbStatus::Code code;
+    const char16_t *reason; // a part of the German reason
+};
+
+class Refused : public AppendRecords, public ::testing::WithParamInterface<RefusedCase>
+{
+};
+
+TEST_P(Refused, FailsWithAGermanReasonAndLeavesEveryFileAsItWas)
+{
+    const RefusedCase &c = GetParam();
+    const QString file = folder.file(QString::fromUtf8(c.file));
+    const std::shared_ptr<void> keep = c.make(file);
+    const QByteArray before = folder.read(QString::fromUtf8(c.file));
+    const QStringList filesBefore = folderFiles();
+    const auto save = [&] {
+        const DbStatus status = appendRecords(file, annaAndBert, /*busyTimeoutMs=*/200);
+        return QByteArray::number(static_cast<int>(status.code())) + ' ' + status.reason().toUtf8();
+    };
+    const QString outcome = QString::fromUtf8(c.unprivileged ? testing_support::asUnprivilegedUser(save) : save());
+    EXPECT_TRUE(outcome.startsWith(QString::number(static_cast<int>(c.code)) + u' ')) << outcome.toStdString();
+    EXPECT_TRUE(outcome.contains(QString::fromUtf16(c.reason))) << outcome.toStdString();
+    EXPECT_EQ(folder.read(QString::fromUtf8(c.file)), before);
+    EXPECT_EQ(folderFiles(), filesBefore);
 }
 
-TEST_F(AppendRecords, AnEmptyFileIsLaidOutAsTheDatabase)
+std::shared_ptr<void> bytes(const QString &path, const QByteArray &content)
 {
-    folder.write(QStringLiteral("Daten.mdb"), {});
-    ASSERT_TRUE(appendRecords(path(), anna).isOk());
-    EXPECT_EQ(tableRows(path()), QStringList({"Anna|7|Memory|2|2024-06-03"}));
+    QFile file(path);
+    EXPECT_TRUE(file.open(QIODevice::WriteOnly) && file.write(content) == content.size());
+    return {};
 }
 
-TEST_F(AppendRecords, ATableWrittenInOtherCaseIsOurs)
+std::shared_ptr<void> sql(const QString &path, const QString &text)
 {
-    ASSERT_TRUE(execute(path(), "CREATE TABLE UserDaten (NAME TEXT, PUNKTE INTEGER, SPIEL TEXT, LEVEL INTEGER, "
-                                "DATUM DATE)"));
-    ASSERT_TRUE(appendRecords(path(), anna).isOk());
-    EXPECT_EQ(tableRows(path()), QStringList({"Anna|7|Memory|2|2024-06-03"}));
+    EXPECT_TRUE(SqliteFile(path).execute(text));
+    return {};
 }
 
-TEST_F(AppendRecords, TheMessageSaysTheResultWasNotSavedAndWhy)
+// A page that an append does not touch, overwritten.
+void damageAPage(const QString &path)
 {
-    const DbStatus failure(DbStatus::Code::ReadOnly, QStringLiteral("Grund."));
-    EXPECT_EQ(saveFailureMessage(failure, 1), QStringLiteral("Das Ergebnis konnte nicht gespeichert werden.\n\nGrund."));
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::ReadWrite) && file.size() > 4 * 4096);
+    file.seek(3 * 4096);
+    file.write(QByteArray(4096, '\x5A'));
 }
+
+std::shared_ptr<void> folderAt(const QString &path)
+{
+    EXPECT_TRUE(QDir().mkdir(path));
+    return {};
+}
+
+std::shared_ptr<void> damagedPage(const QString &path)
+{
+    sql(path, QString::fromLatin1(kTable) + QString::fromLatin1(kManyRecords));
+    damageAPage(path);
+    return {};
+}
+
+// A foreign file beside a journal the engine would play back into it.
+std::shared_ptr<void> foreignBesideAJournal(const QString &path)
+{
+    const QString journal = path + QStringLiteral("-journal");
+    {
+        SqliteFile db(path);
+        db.execute(QStringLiteral("CREATE TABLE t (x); INSERT INTO t VALUES (1); PRAGMA synchronous = OFF; BEGIN; "
+                                  "UPDATE t SET x = 2;"));
+        EXPECT_TRUE(QFile::copy(journal, journal + u'2'));
+    }
+    EXPECT_TRUE(QFile::rename(journal + u'2', journal));
+    return bytes(path, QByteArray(8192, 'F'));
+}
+
+std::shared_ptr<void> lockedByAnotherCopy(const QString &path)
+{
+    auto holder = std::make_shared<SqliteFile>(path);
+    EXPECT_TRUE(holder->execute(QString::fromLatin1(kTable) + QStringLiteral("BEGIN EXCLUSIVE;")));
+    return holder;
+}
+
+std::shared_ptr<void> permissions(const QString &path, mode_t folder, mode_t file)
+{
+    if (file) {
+        sql(path, QString::fromLatin1(kTable));
+        chmod(QFile::encodeName(path).constData(), file);
+    }
+    chmod(QFile::encodeName(QFileInfo(path).path()).constData(), folder);
+    return {};
+}
+
+const char kDaten[] = "Daten.mdb";
+using C = DbStatus::Code;
+const char16_t kForeign[] = u"ist keine Datenbank dieses Programms";
+const char16_t kNotOurs[] = u"enthält keine Tabelle \"userdaten\" mit den Feldern";
+using R = RefusedCase;
+
+INSTANTIATE_TEST_SUITE_P(Files, Refused,
+    ::testing::Values(R {"Text", kDaten, [](auto &p) { return bytes(p, "Das ist keine Datenbank.\r\n"); }, false,
+                          C::NotADatabase, kForeign},
+        R {"AnotherDatabaseFormat", kDaten,
+            [](auto &p) { return bytes(p, QByteArray("\0\1\0\0Standard Jet DB", 19) + QByteArray(8173, 0)); }, false,
+            C::NotADatabase, kForeign},
+        R {"ADamagedHeader", kDaten,
+            [](auto &p) { return bytes(p, QByteArray("SQLite format 3", 16) + QByteArray(4080, 'x')); }, false,
+            C::NotADatabase, kForeign},
+        R {"AForeignFileBesideAJournal", kDaten, foreignBesideAJournal, false, C::NotADatabase, kForeign},
+        R {"ADamagedPage", kDaten, damagedPage, false, C::Damaged, u"ist beschädigt"},
+        R {"AnotherProgramsDatabase", kDaten, [](auto &p) { return sql(p, "CREATE TABLE kunden (name)"); }, false,
+            C::NotADatabase, kNotOurs},
+        R {"UserdatenWithoutDatum", kDaten,
+            [](auto &p) { return sql(p, "CREATE TABLE userdaten (Name, Punkte INT, Spiel, Level INT)"); }, false,
+            C::NotADatabase, kNotOurs},
+        R {"PointsAsTextFromASpreadsheet", kDaten,
+            [](auto &p) {
+                return sql(p, "CREATE TABLE userdaten (Name TEXT, Punkte TEXT, Spiel TEXT, Level TEXT, Datum TEXT)");
+            },
+            false, C::NotADatabase, kNotOurs},
+        R {"LevelWithoutAType", kDaten,
+            [](auto &p) { return sql(p, "CREATE TABLE userdaten (Name, Punkte REAL, Spiel, Level, Datum)"); }, false,
+            C::NotADatabase, kNotOurs},
+        R {"AFolderInPlaceOfTheFile", kDaten, folderAt, false, C::CannotOpen,
+            u"An der Stelle der Datei \"Daten.mdb\" liegt ein Ordner."},
+        R {"AFileWhereTheFolderBelongs", "Programm/Daten.mdb", [](auto &p) { return bytes(QFileInfo(p).path(), "x"); },
+            false, C::CannotOpen, u"Programm\" für die Datei \"Daten.mdb\" ist nicht vorhanden."},
+        R {"LockedByAnotherCopy", kDaten, lockedByAnotherCopy, false, C::Locked, u"gerade von einem anderen"},
+        R {"AFileThatCannotBeWritten", kDaten, [](auto &p) { return permissions(p, 0755, 0444); }, true, C::ReadOnly,
+            u"ist schreibgeschützt"},
+        R {"AFolderThatCannotBeWrittenReportsTheFirstCause", kDaten, [](auto &p) { return permissions(p, 0555, 0); },
+            true, C::NoPermission, u"Für die Datei \"Daten.mdb\" oder ihren Ordner fehlt die Berechtigung."}),
+    byName);
 
 // ---- Two records, one transaction -------------------------------------------------------
 
 TEST_F(AppendRecords, WhenTheSecondRecordFailsNeitherIsStoredAndTheMessageSaysSo)
 {
     ASSERT_TRUE(appendRecords(path(), anna).isOk());
-    testing_support::SqliteFile file(path());
-    ASSERT_TRUE(file.execute(QStringLiteral("CREATE TRIGGER nein BEFORE INSERT ON userdaten WHEN NEW.Name = 'Bert' "
-                                            "BEGIN SELECT RAISE(ABORT, 'refused by trigger'); END")));
-    const DbStatus status = appendRecords(path(), recordsToSave(play("Carla", 5, "Bert", 3), 2, kToday));
+    ASSERT_TRUE(
+        SqliteFile(path()).execute(QStringLiteral("CREATE TRIGGER nein BEFORE INSERT ON userdaten WHEN NEW.Name = "
+                                                  "'Bert' BEGIN SELECT RAISE(ABORT, 'refused'); END")));
+    const DbStatus status = appendRecords(path(), annaAndBert);
     ASSERT_FALSE(status.isOk());
-    EXPECT_EQ(file.records(), QStringList({"Anna|7|Memory|2|2024-06-03"}));
+    EXPECT_EQ(records(), QStringList({"Anna|7|Memory|2|2024-06-03"}));
     EXPECT_EQ(saveFailureMessage(status, 2),
               QStringLiteral("Die Ergebnisse beider Spieler konnten nicht gespeichert werden.\n\n") + status.reason());
+    EXPECT_EQ(saveFailureMessage(status, 1),
+              QStringLiteral("Das Ergebnis konnte nicht gespeichert werden.\n\n") + status.reason());
     EXPECT_FALSE(status.reason().contains(QStringLiteral("refused"))) << "the engine's text stays in the log";
 }
 
@@ -170,18 +298,16 @@ int registerHaltHere(sqlite3 *db, char **, const sqlite3_api_routines *)
 TEST_F(AppendRecords, AProcessKilledBetweenTheTwoRecordsLeavesNeither)
 {
     ASSERT_TRUE(appendRecords(path(), anna).isOk());
-    ASSERT_TRUE(testing_support::SqliteFile(path()).execute(
-        QStringLiteral("CREATE TRIGGER halt BEFORE INSERT ON userdaten WHEN NEW.Name = 'Dora' "
-                       "BEGIN SELECT halt_here(); END")));
+    ASSERT_TRUE(SqliteFile(path()).execute(QStringLiteral(
+        "CREATE TRIGGER halt BEFORE INSERT ON userdaten WHEN NEW.Name = 'Bert' BEGIN SELECT halt_here(); END")));
     int reports[2];
     ASSERT_EQ(pipe(reports), 0);
     const pid_t child = fork();
     ASSERT_GE(child, 0);
     if (child == 0) {
-        close(reports[0]);
         g_reportHalt = reports[1];
         sqlite3_auto_extension(reinterpret_cast<void (*)()>(registerHaltHere));
-        appendRecords(resultsDatabasePath(), recordsToSave(play("Carla", 5, "Dora", 6), 2, kToday));
+        appendRecords(platform::resultsDatabasePath(), annaAndBert);
         _exit(3);
     }
     close(reports[1]);
@@ -193,197 +319,41 @@ TEST_F(AppendRecords, AProcessKilledBetweenTheTwoRecordsLeavesNeither)
     ASSERT_TRUE(reported) << "the saver never reached the second record";
     ASSERT_TRUE(QFile::exists(path() + QStringLiteral("-journal"))) << "killed inside the transaction";
 
-    testing_support::SqliteFile file(path());
+    SqliteFile file(path());
     ASSERT_TRUE(file.execute(QStringLiteral("DROP TRIGGER halt")));
     EXPECT_EQ(file.integrity(), QStringLiteral("ok"));
     EXPECT_EQ(file.records(), QStringList({"Anna|7|Memory|2|2024-06-03"}));
 }
 
-// ---- Files that are not ours are left alone ------------------------------------------------
-
-struct ForeignCase
+TEST_F(AppendRecords, ALockReleasedWithinTheWaitOnlyDelaysTheSave)
 {
-    const char *name;
-    std::function<void(const QString &path)> make;
-};
-
-class AppendToForeignFile : public AppendRecords, public ::testing::WithParamInterface<ForeignCase>
-{
-};
-
-TEST_P(AppendToForeignFile, FailsWithAReasonAndLeavesTheFileByteForByte)
-{
-    GetParam().make(path());
-    const QByteArray before = folder.read(QStringLiteral("Daten.mdb"));
-    ASSERT_FALSE(before.isEmpty());
-    const QStringList filesBefore = folderFiles();
-
+    SqliteFile other(path());
+    ASSERT_TRUE(other.execute(QString::fromLatin1(kTable) + QStringLiteral("BEGIN EXCLUSIVE;")));
+    std::thread release([&other] {
+        std::this_thread::sleep_for(std::chrono::milliseconds(300));
+        other.execute(QStringLiteral("COMMIT"));
+    });
     const DbStatus status = appendRecords(path(), anna);
-    ASSERT_FALSE(status.isOk());
-    EXPECT_TRUE(status.code() == DbStatus::Code::NotADatabase || status.code() == DbStatus::Code::Damaged);
-    EXPECT_TRUE(status.reason().contains(QStringLiteral("\"Daten.mdb\""))) << status.reason().toStdString();
-    EXPECT_EQ(folder.read(QStringLiteral("Daten.mdb")), before);
-    EXPECT_EQ(folderFiles(), filesBefore);
-}
-
-void writeBytes(const QString &path, const QByteArray &bytes)
-{
-    QFile file(path);
-    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-    file.write(bytes);
-}
-
-void damageAPage(const QString &path)
-{
-    ASSERT_TRUE(appendRecords(path, {{QStringLiteral("Anna"), 1, QStringLiteral("Memory"), 1, kToday}}).isOk());
-    ASSERT_TRUE(execute(path, "WITH RECURSIVE n(x) AS (SELECT 1 UNION ALL SELECT x + 1 FROM n WHERE x < 2000) "
-                              "INSERT INTO userdaten SELECT 'Kind' || x, x, 'Memory', 1, '2024-01-01' FROM n"));
-    QFile file(path);
-    ASSERT_TRUE(file.open(QIODevice::ReadWrite));
-    ASSERT_GT(file.size(), 4 * 4096);
-    file.seek(3 * 4096);
-    file.write(QByteArray(4096, '\x5A'));
-}
-
-INSTANTIATE_TEST_SUITE_P(
-    Files, AppendToForeignFile,
-    ::testing::Values(
-        ForeignCase {"Text", [](const QString &p) { writeBytes(p, "Das ist keine Datenbank.\r\n"); }},
-        ForeignCase {"AnotherDatabaseFormat",
-                     [](const QString &p) {
-                         QByteArray bytes(8192, '\0');
-                         bytes.replace(4, 15, "Standard Jet DB");
-                         writeBytes(p, bytes);
-                     }},
-        ForeignCase {"ADamagedPageInOurDatabase", damageAPage},
-        ForeignCase {"AnotherProgramsSqliteDatabase",
-                     [](const QString &p) { ASSERT_TRUE(execute(p, "CREATE TABLE kunden (name TEXT)")); }},
-        ForeignCase {"AUserdatenTableWithoutDatum",
-                     [](const QString &p) {
-                         ASSERT_TRUE(execute(p, "CREATE TABLE userdaten (Name TEXT, Punkte INTEGER, Spiel TEXT, "
-                                                "Level INTEGER)"));
-                     }}),
-    [](const ::testing::TestParamInfo<ForeignCase> &row) { return std::string(row.param.name); });
-
-TEST_F(AppendRecords, AProgramFolderThatCannotExistGivesAReason)
-{
-    // A regular file stands where the folder would be: the database cannot be
-    // created there by anyone, root included (permissions would not stop
-    // root, who runs these tests).
-    folder.write(QStringLiteral("Programm"), "x");
-    const QString inside = folder.file(QStringLiteral("Programm/Daten.mdb"));
-    const DbStatus status = appendRecords(inside, anna);
-    ASSERT_FALSE(status.isOk());
-    EXPECT_EQ(status.code(), DbStatus::Code::CannotOpen);
-    EXPECT_TRUE(status.reason().contains(QStringLiteral("Ordner"))) << status.reason().toStdString();
-    EXPECT_EQ(folder.read(QStringLiteral("Programm")), QByteArray("x"));
-}
-
-TEST_F(AppendRecords, AReadOnlyFileGivesAReasonAndStaysAsItWas)
-{
-    if (geteuid() == 0)
-        GTEST_SKIP() << "file permissions do not stop root";
-    ASSERT_TRUE(appendRecords(path(), anna).isOk());
-    const QByteArray before = folder.read(QStringLiteral("Daten.mdb"));
-    QFile::setPermissions(path(), QFile::ReadOwner | QFile::ReadGroup | QFile::ReadOther);
-    const DbStatus status = appendRecords(path(), anna);
-    QFile::setPermissions(path(), QFile::ReadOwner | QFile::WriteOwner);
-    EXPECT_EQ(status.code(), DbStatus::Code::ReadOnly) << status.reason().toStdString();
-    EXPECT_EQ(folder.read(QStringLiteral("Daten.mdb")), before);
-}
-
-// ---- Another running copy ---------------------------------------------------------------------
-
-TEST_F(AppendRecords, ADatabaseLockedPastTheWaitGivesAReasonAndGetsNoRecord)
-{
-    ASSERT_TRUE(appendRecords(path(), anna).isOk());
-    auto other = platform::DbConnection::open(path());
-    ASSERT_TRUE(other.isOk());
-    ASSERT_TRUE(other.value().exec("BEGIN EXCLUSIVE").isOk());
-    const DbStatus status = appendRecords(path(), anna, /*busyTimeoutMs=*/200);
-    other.value().exec("COMMIT");
-    EXPECT_EQ(status.code(), DbStatus::Code::Locked) << status.reason().toStdString();
-    EXPECT_EQ(tableRows(path()).size(), 1);
-}
-
-TEST_F(AppendRecords, ALockThatAnotherCopyReleasesWithinTheWaitDelaysTheSaveOnly)
-{
-    ASSERT_TRUE(appendRecords(path(), anna).isOk());
-    int ready[2];
-    ASSERT_EQ(pipe(ready), 0);
-    const pid_t child = fork();
-    ASSERT_GE(child, 0);
-    if (child == 0) {
-        // The other copy: holds the lock for a moment, then lets go.
-        close(ready[0]);
-        sqlite3 *db = nullptr;
-        sqlite3_open(QFile::encodeName(resultsDatabasePath()).constData(), &db);
-        const bool locked = sqlite3_exec(db, "BEGIN EXCLUSIVE", nullptr, nullptr, nullptr) == SQLITE_OK;
-        const char signal = locked ? 'L' : 'E';
-        [[maybe_unused]] ssize_t written = write(ready[1], &signal, 1);
-        usleep(400 * 1000);
-        sqlite3_exec(db, "COMMIT", nullptr, nullptr, nullptr);
-        _exit(0);
-    }
-    close(ready[1]);
-    char signal = 0;
-    ASSERT_EQ(read(ready[0], &signal, 1), 1);
-    close(ready[0]);
-    ASSERT_EQ(signal, 'L');
-    const DbStatus status = appendRecords(path(), anna);
-    int childStatus = 0;
-    waitpid(child, &childStatus, 0);
+    release.join();
     EXPECT_TRUE(status.isOk()) << status.reason().toStdString();
-    EXPECT_EQ(tableRows(path()).size(), 2);
 }
 
-// ---- A kill in the middle of saving ------------------------------------------------------------
-
-TEST_F(AppendRecords, AProcessKilledWhileSavingLeavesASoundFileWithEveryCompletedRecord)
+// The whole file is checked once per run, and again only when it is no
+// longer as our own last commit left it.
+TEST_F(AppendRecords, AFileThatChangedUnderUsIsCheckedAgainAndOneAsWeLeftItIsNot)
 {
-    QSet<int> committed;
-    for (int round = 0; round < 6; ++round) {
-        int reports[2];
-        ASSERT_EQ(pipe(reports), 0);
-        const pid_t child = fork();
-        ASSERT_GE(child, 0);
-        if (child == 0) {
-            // Saves one record after another and reports each once it is saved.
-            close(reports[0]);
-            for (int n = round * 100000;; ++n) {
-                const ResultRecord record {QStringLiteral("Kind%1").arg(n), static_cast<qint16>(n % 1000),
-                                           QStringLiteral("Schweinchen"), 1, kToday};
-                if (!appendRecords(resultsDatabasePath(), {record}).isOk())
-                    _exit(3);
-                if (write(reports[1], &n, sizeof n) != sizeof n)
-                    _exit(4);
-            }
-        }
-        close(reports[1]);
-        // Let it save a few, then kill it at a moment that varies by round.
-        int n = 0;
-        for (int seen = 0; seen < 5 + round * 3 && read(reports[0], &n, sizeof n) == sizeof n; ++seen)
-            committed.insert(n);
-        usleep(static_cast<useconds_t>(round * 1700));
-        kill(child, SIGKILL);
-        int childStatus = 0;
-        waitpid(child, &childStatus, 0);
-        EXPECT_TRUE(WIFSIGNALED(childStatus)) << "the saver failed on its own in round " << round;
-        // Reports still in the pipe were sent after their commit, too.
-        while (read(reports[0], &n, sizeof n) == sizeof n)
-            committed.insert(n);
-        close(reports[0]);
+    ASSERT_TRUE(appendRecords(path(), annaAndBert).isOk());
+    ASSERT_TRUE(SqliteFile(path()).execute(QString::fromLatin1(kManyRecords)));
+    ASSERT_TRUE(appendRecords(path(), anna).isOk()) << "checked again and found sound";
+    struct stat left {};
+    ASSERT_EQ(stat(QFile::encodeName(path()).constData(), &left), 0);
+    damageAPage(path());
+    const timespec times[2] = {left.st_atim, left.st_mtim};
+    ASSERT_EQ(utimensat(AT_FDCWD, QFile::encodeName(path()).constData(), times, 0), 0);
+    EXPECT_TRUE(appendRecords(path(), anna).isOk()) << "the same size and time as our commit left: not read again";
 
-        ASSERT_EQ(integrityCheck(path()), QStringLiteral("ok")) << "round " << round;
-        QSet<QString> stored;
-        for (const QString &row : tableRows(path()))
-            stored.insert(row.section(u'|', 0, 0));
-        for (int c : committed)
-            EXPECT_TRUE(stored.contains(QStringLiteral("Kind%1").arg(c))) << "record " << c << " lost in round " << round;
-    }
-    EXPECT_GE(committed.size(), 5 * 6);
-    // The file takes new records afterwards as if nothing had happened.
-    EXPECT_TRUE(appendRecords(path(), anna).isOk());
+    ASSERT_EQ(utimensat(AT_FDCWD, QFile::encodeName(path()).constData(), nullptr, 0), 0);
+    EXPECT_EQ(appendRecords(path(), anna).code(), DbStatus::Code::Damaged);
 }
 
 } // namespace

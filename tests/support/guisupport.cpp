@@ -13,7 +13,6 @@
 #include <QtWidgets/QMessageBox>
 #include <QtWidgets/QWidget>
 
-
 namespace testing_support {
 
 void registerStandIn(const QString &name)
@@ -37,6 +36,18 @@ void resetWindows()
     platform::Forms::instance().reset();
     platform::Forms::instance().setOnLastClosed({});
     flushClosedWindows();
+}
+
+void WindowTest::SetUp()
+{
+    resetWindows();
+    GlobalsTest::SetUp();
+}
+
+void WindowTest::TearDown()
+{
+    resetWindows();
+    GlobalsTest::TearDown();
 }
 
 bool showAndExpose(QWidget *widget)
@@ -79,22 +90,13 @@ void clickMessageBoxButton(QWidget *box, const QString &buttonText)
     }
 }
 
-bool savePicture(QWidget *widget, const QString &path)
-{
-    return widget->grab().save(path, "PNG");
-}
-
-} // namespace testing_support
-
-namespace testing_support {
-
 void shoot(QWidget *window, const QString &name)
 {
     const QString folder = qEnvironmentVariable("QUIRLIX_SHOTS_DIR");
     if (folder.isEmpty())
         return;
     QCoreApplication::processEvents();
-    savePicture(window, QDir(folder).filePath(name + QStringLiteral(".png")));
+    window->grab().save(QDir(folder).filePath(name + QStringLiteral(".png")), "PNG");
 }
 
 } // namespace testing_support

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "support/testsupport.h"
+
 #include <QtCore/QString>
 
 #include <functional>
@@ -12,6 +14,15 @@ namespace testing_support {
 // Closes every window, flushes their deferred deletion and forgets the
 // registered factories, so that a window test starts with no window at all.
 void resetWindows();
+
+// A window test: no window open and none registered before and after, and
+// the global state of a fresh program.
+class WindowTest : public GlobalsTest
+{
+protected:
+    void SetUp() override;
+    void TearDown() override;
+};
 
 // Deletes the windows that were closed (their deletion is deferred).
 void flushClosedWindows();
@@ -34,9 +45,6 @@ void clickMessageBoxButton(QWidget *box, const QString &buttonText);
 // Registers a small empty window under the name of a window that another
 // subsystem builds, so a test can see it being shown, hidden or closed.
 void registerStandIn(const QString &name);
-
-// Saves widget->grab() as PNG.
-bool savePicture(QWidget *widget, const QString &path);
 
 // Saves a picture of the window as <name>.png in the folder that
 // QUIRLIX_SHOTS_DIR names, when it is set (scripts/screenshots sets it).

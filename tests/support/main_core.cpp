@@ -4,7 +4,8 @@
 
 int main(int argc, char **argv)
 {
-    // Qt SQL loads its driver through the application object.
+    // The program folder, Qt's timers and its file helpers expect an
+    // application object, windows or not.
     QCoreApplication app(argc, argv);
     ::testing::InitGoogleTest(&argc, argv);
     return RUN_ALL_TESTS();

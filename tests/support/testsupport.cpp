@@ -1,30 +1,43 @@
 #include "support/testsupport.h"
 
-#include "state/variablen.h"
-#include "state/mdlmodul.h"
 #include "platform/clock.h"
-#include "platform/random.h"
-#include "state/modvar.h"
 #include "platform/programfolder.h"
+#include "platform/random.h"
+#include "state/mdlmodul.h"
+#include "state/modvar.h"
+#include "state/variablen.h"
 
 #include <QtCore/QDir>
 #include <QtCore/QFile>
 
 namespace testing_support {
 
-ProgramFolderFixture::ProgramFolderFixture()
+void resetGlobals()
 {
-    platform::setProgramFolder(m_dir.path());
-    platform::Clock::instance().reset();
-    platform::Random::instance().seed(20021);
     modVar = PlayState {};
     Variablen = TaskState {};
     Mdlmodul = MemoryState {};
+    platform::Clock::instance().reset();
+    auto &random = platform::Random::instance();
+    random.setClockSource([] { return quint64(0); });
+    random.seed(20021);
+}
+
+void restoreGlobals()
+{
+    platform::Random::instance().setClockSource({});
+}
+
+ProgramFolderFixture::ProgramFolderFixture()
+{
+    platform::setProgramFolder(m_dir.path());
+    resetGlobals();
 }
 
 ProgramFolderFixture::~ProgramFolderFixture()
 {
     platform::setProgramFolder({});
+    restoreGlobals();
 }
 
 QString ProgramFolderFixture::file(const QString &name) const

@@ -1,20 +1,15 @@
 #pragma once
 
-#include "platform/form.h"
-
-class QPushButton;
-class QTextEdit;
+#include "arithmetic/forms/textwindow.h"
 
 // The manual of the pig game.
-class frmAnleitung : public platform::Form
+class frmAnleitung : public TextWindow
 {
     Q_OBJECT
     QUIRLIX_FORM(frmAnleitung)
 public:
     frmAnleitung();
 
-    void cmdOkay_Click();
-
-    QTextEdit *RichTextBox1;
-    QPushButton *cmdOkay;
+    QTextEdit *const RichTextBox1;
+    QPushButton *const cmdOkay;
 };

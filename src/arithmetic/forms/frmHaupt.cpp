@@ -1,17 +1,18 @@
 #include "arithmetic/forms/frmHaupt.h"
 
 #include "arithmetic/evaluation.h"
-#include "arithmetic/forms/formparts.h"
 #include "arithmetic/scoring.h"
 #include "arithmetic/taskgeneration.h"
 #include "arithmetic/tasktexts.h"
 #include "platform/controls.h"
 #include "platform/fonts.h"
 #include "platform/forms.h"
+#include "platform/keys.h"
 #include "platform/pictures.h"
 #include "platform/twips.h"
 #include "platform/vbcolor.h"
 #include "state/modvar.h"
+#include "state/variablen.h"
 
 #include <QtWidgets/QLineEdit>
 #include <QtWidgets/QMenuBar>
@@ -104,9 +105,10 @@ frmHaupt::frmHaupt()
     txtOperator1 = entryBox(client(), "txtOperator1", 360);
     txtOperator2 = entryBox(client(), "txtOperator2", 4440);
     txtErgebnis = entryBox(client(), "txtErgebnis", 8520);
-    new KeyPressHook(txtOperator1, [this](int key) { return txtOperator1_KeyPress(key); });
-    new KeyPressHook(txtOperator2, [this](int key) { return txtOperator2_KeyPress(key); });
-    new KeyPressHook(txtErgebnis, [this](int key) { return txtErgebnis_KeyPress(key); });
+    // Enter in any box judges the sought one, also in a locked box; every
+    // other key goes to the box as typed.
+    for (QLineEdit *box : {txtOperator1, txtOperator2, txtErgebnis})
+        platform::onEnter(box, [this] { cmdauswerten_Click(); });
 
     lblrechenzeichen = signLabel(client(), "lblrechenzeichen", QString());
     placeTwips(lblrechenzeichen, 2880, 2280, 1215, 2055);
@@ -153,7 +155,7 @@ frmHaupt::~frmHaupt() = default;
 
 void frmHaupt::Form_Load()
 {
-    startPigGame();
+    startPigGame(Variablen);
     m_playerName = modVar.SpielerName;
     // The level choice draws the first task through this board, which the
     // registry already knows; the board appears only after it, never without
@@ -187,7 +189,7 @@ void frmHaupt::leveldrei()
 
 void frmHaupt::drawTask(quint8 level)
 {
-    drawPigTask(level, *m_texts);
+    drawPigTask(Variablen, level, *m_texts);
 }
 
 QLineEdit *frmHaupt::box(Box which) const
@@ -205,7 +207,7 @@ QLineEdit *frmHaupt::box(Box which) const
 
 void frmHaupt::form_paint()
 {
-    const std::optional<RefreshPlan> plan = refreshPlan();
+    const std::optional<RefreshPlan> plan = refreshPlan(Variablen);
     if (!plan)
         return;
     const std::array<std::array<platform::ImageBox *, 20> *, 3> pigs = {&imgSchwein1, &imgSchwein2, &imgSchwein3};
@@ -221,17 +223,16 @@ void frmHaupt::form_paint()
     sought->setFocus();
 }
 
-void frmHaupt::hideAllPigs()
+void frmHaupt::nextTask(double levelPoints)
 {
+    drawTask(Variablen.RechenLevel);
+    lblpunkte->setText(pointsCaption(levelPoints));
+    // The refresh only ever adds pigs and locks; the old task's go here.
     for (int i = 0; i < 20; ++i) {
         imgSchwein1[i]->hide();
         imgSchwein2[i]->hide();
         imgSchwein3[i]->hide();
     }
-}
-
-void frmHaupt::unlockBoxes()
-{
     txtOperator1->setReadOnly(false);
     txtOperator2->setReadOnly(false);
     txtErgebnis->setReadOnly(false);
@@ -246,10 +247,10 @@ void frmHaupt::showOverBoard(const QString &window)
 
 void frmHaupt::cmdauswerten_Click()
 {
-    const std::optional<Box> sought = soughtBox();
+    const std::optional<Box> sought = soughtBox(Variablen);
     if (!sought)
         return;
-    switch (judgeAnswer(box(*sought)->text())) {
+    switch (judgeAnswer(Variablen, box(*sought)->text())) {
     case Verdict::NothingSought:
         return;
     case Verdict::InputError:
@@ -264,35 +265,9 @@ void frmHaupt::cmdauswerten_Click()
     }
 }
 
-// Enter in any box judges the sought one, also in a locked box; every other
-// key goes to the box as typed.
-bool frmHaupt::txtOperator1_KeyPress(int key)
-{
-    if (!isEnterKey(key))
-        return false;
-    cmdauswerten_Click();
-    return true;
-}
-
-bool frmHaupt::txtOperator2_KeyPress(int key)
-{
-    if (!isEnterKey(key))
-        return false;
-    cmdauswerten_Click();
-    return true;
-}
-
-bool frmHaupt::txtErgebnis_KeyPress(int key)
-{
-    if (!isEnterKey(key))
-        return false;
-    cmdauswerten_Click();
-    return true;
-}
-
 void frmHaupt::cmdhilfe_Click()
 {
-    markReducedPoints();
+    markReducedPoints(Variablen);
     showOverBoard(QStringLiteral("frmHilfe"));
 }
 
@@ -308,7 +283,7 @@ void frmHaupt::mnuBeenden_Click()
 
 void frmHaupt::endGame()
 {
-    handOverResult(m_playerName);
+    handOverResult(Variablen, m_playerName, modVar);
     Forms::instance().show(QStringLiteral("frmSpeichern"));
     unload();
 }

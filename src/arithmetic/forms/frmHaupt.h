@@ -41,10 +41,9 @@ public:
     // over it has closed.
     void form_paint();
 
-    // What the right-answer window clears before the next task; the refresh
-    // itself only ever adds pigs and locks.
-    void hideAllPigs();
-    void unlockBoxes();
+    // After a right answer: the next task of the level played, that level's
+    // points in the label, and the boxes and pigs cleared for the refresh.
+    void nextTask(double levelPoints);
 
     void cmdauswerten_Click();
     void cmdhilfe_Click();
@@ -52,9 +51,6 @@ public:
     void mnuBeenden_Click();
     void mnuAnleitung_Click();
     void mnuinfo_Click();
-    bool txtOperator1_KeyPress(int key);
-    bool txtOperator2_KeyPress(int key);
-    bool txtErgebnis_KeyPress(int key);
 
     QLineEdit *txtOperator1;
     QLineEdit *txtOperator2;

@@ -6,6 +6,7 @@
 #include "platform/pictures.h"
 #include "platform/twips.h"
 #include "platform/vbcolor.h"
+#include "state/variablen.h"
 
 #include <QtWidgets/QFrame>
 
@@ -78,7 +79,7 @@ frmHilfe::frmHilfe()
 
 void frmHilfe::Form_Load()
 {
-    const HelpPicture picture = drawCountingHelp();
+    const HelpPicture picture = drawCountingHelp(Variablen);
     lblOperator1->setText(picture.lblOperator1);
     lblRechenart->setText(picture.lblRechenart);
     lblOperator2->setText(picture.lblOperator2);

@@ -1,20 +1,15 @@
 #pragma once
 
-#include "platform/form.h"
-
-class QPushButton;
-class QTextEdit;
+#include "arithmetic/forms/textwindow.h"
 
 // The info window of the pig game: title, version and makers.
-class frmInfo : public platform::Form
+class frmInfo : public TextWindow
 {
     Q_OBJECT
     QUIRLIX_FORM(frmInfo)
 public:
     frmInfo();
 
-    void cmdOK_Click();
-
-    QTextEdit *rtfinfo;
-    QPushButton *cmdOK;
+    QTextEdit *const rtfinfo;
+    QPushButton *const cmdOK;
 };

@@ -1,27 +1,19 @@
 #pragma once
 
-#include "platform/form.h"
-
-namespace platform {
-class ImageBox;
-class Timer;
-} // namespace platform
+#include "arithmetic/forms/feedbackwindow.h"
 
 // The wrong-answer window: a sad smiley; the task stays and now earns only
-// one point. Closes on a click, on Enter or after four seconds.
-class frmfalsch : public platform::Form
+// one point.
+class frmfalsch : public FeedbackWindow
 {
     Q_OBJECT
     QUIRLIX_FORM(frmfalsch)
 public:
     frmfalsch();
 
-    void Form_Load() override;
+    platform::ImageBox *const picfalsch;
+    platform::Timer *const tmrtimer1;
 
-    void picfalsch_Click();
-    bool picfalsch_KeyPress(int key);
-    void tmrtimer1_Timer();
-
-    platform::ImageBox *picfalsch;
-    platform::Timer *tmrtimer1;
+protected:
+    void closing() override;
 };

@@ -38,7 +38,6 @@ frmfehler::frmfehler()
     cmdOK->setObjectName(QStringLiteral("cmdOK"));
     placeTwips(cmdOK, 3240, 1680, 1785, 1320);
     connect(cmdOK, &QToolButton::clicked, this, &frmfehler::cmdOK_Click);
-    new KeyPressHook(cmdOK, [this](int key) { return cmdOK_KeyPress(key); });
     cmdOK->setFocus();
 
     addEdgeLines(client());
@@ -52,7 +51,8 @@ void frmfehler::showEvent(QShowEvent *event)
     Form_Paint();
 }
 
-// Enter closes the window only while "OK!" has the focus.
+// Enter closes the window only while "OK!" has the focus: the window presses
+// the focused button.
 void frmfehler::Form_Paint()
 {
     cmdOK->setFocus();
@@ -61,12 +61,4 @@ void frmfehler::Form_Paint()
 void frmfehler::cmdOK_Click()
 {
     unload();
-}
-
-bool frmfehler::cmdOK_KeyPress(int key)
-{
-    if (!isEnterKey(key))
-        return false;
-    cmdOK_Click();
-    return true;
 }

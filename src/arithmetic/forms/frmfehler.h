@@ -17,7 +17,6 @@ public:
 
     void Form_Paint();
     void cmdOK_Click();
-    bool cmdOK_KeyPress(int key);
 
     platform::ImageBox *picnoabc;
     platform::ImageBox *Picture2;

@@ -8,6 +8,7 @@
 #include "platform/forms.h"
 #include "platform/pictures.h"
 #include "platform/twips.h"
+#include "state/variablen.h"
 
 namespace {
 
@@ -74,6 +75,6 @@ void frmlevel::choose(quint8 level, void (frmHaupt::*generator)())
 {
     if (auto *board = platform::Forms::instance().find<frmHaupt>())
         (board->*generator)();
-    chooseLevel(level);
+    chooseLevel(Variablen, level);
     unload();
 }

@@ -1,31 +1,19 @@
 #pragma once
 
-#include "platform/form.h"
+#include "arithmetic/forms/feedbackwindow.h"
 
-namespace platform {
-class ImageBox;
-class Timer;
-} // namespace platform
-
-// The right-answer window: a laughing smiley that scores the answer and puts
-// the next task on the board when it is clicked, Enter is pressed, or after
-// four seconds.
-class frmokay : public platform::Form
+// The right-answer window: a laughing smiley. As it closes it scores the
+// answer and puts the next task on the board.
+class frmokay : public FeedbackWindow
 {
     Q_OBJECT
     QUIRLIX_FORM(frmokay)
 public:
     frmokay();
 
-    void Form_Load() override;
+    platform::ImageBox *const picokay;
+    platform::Timer *const tmrTimer;
 
-    void picokay_Click();
-    bool picokay_KeyPress(int key);
-    void tmrTimer_Timer();
-
-    platform::ImageBox *picokay;
-    platform::Timer *tmrTimer;
-
-private:
-    bool m_scored = false;
+protected:
+    void closing() override;
 };

@@ -4,11 +4,11 @@
 #include "platform/controls.h"
 #include "platform/fonts.h"
 #include "platform/forms.h"
+#include "platform/keys.h"
 #include "platform/pictures.h"
 #include "platform/vbcolor.h"
 #include "state/mdlmodul.h"
 
-#include <QtGui/QKeyEvent>
 #include <QtWidgets/QPushButton>
 
 using platform::Forms;
@@ -82,7 +82,7 @@ void ChoiceWindow::keyPressEvent(QKeyEvent *event)
 {
     // A pupil who chose the wrong game is not trapped in a window without a
     // title bar. The main window may have been hidden by the sign-in.
-    if (event->key() == Qt::Key_Escape && event->modifiers() == Qt::NoModifier) {
+    if (platform::isEscape(event)) {
         unload();
         Forms::instance().show(QStringLiteral("frmStart"));
         return;

@@ -8,7 +8,7 @@
 #include "platform/twips.h"
 #include "platform/vbcolor.h"
 #include "results/highscore.h"
-#include "results/resultsdb.h"
+#include "platform/resultsdb.h"
 
 #include <QtGui/QAbstractTextDocumentLayout>
 #include <QtGui/QTextBlock>
@@ -88,14 +88,6 @@ QLineEdit *boundBox(QWidget *parent, const char *name)
     return box;
 }
 
-// Multi-line boxes break lines at LF; the lists join them with CR LF.
-QString shown(const QString &column)
-{
-    QString text = column;
-    text.replace(QLatin1String("\r\n"), QLatin1String("\n"));
-    return text;
-}
-
 } // namespace
 
 frmHighscore::frmHighscore()
@@ -173,7 +165,7 @@ frmHighscore::frmHighscore()
 
 void frmHighscore::Form_Load()
 {
-    m_databaseName = resultsDatabasePath();
+    m_databaseName = platform::resultsDatabasePath();
 }
 
 void frmHighscore::TmrZeit_Timer()
@@ -181,17 +173,18 @@ void frmHighscore::TmrZeit_Timer()
     // Off first: a message below runs a modal loop in which the clock goes on.
     tmrZeit->setEnabled(false);
     const HighscoreList list = loadHighscore(m_databaseName);
-    // Each column is set once, whatever its length.
-    txtName->setPlainText(shown(list.columns[ListColumn::Name]));
-    txtPunkte->setPlainText(shown(list.columns[ListColumn::Punkte]));
-    txtLevel->setPlainText(shown(list.columns[ListColumn::Level]));
-    txtDatum->setPlainText(shown(list.columns[ListColumn::Datum]));
-    txtSpiel->setPlainText(shown(list.columns[ListColumn::Spiel]));
-    txtVarName->setText(list.bound[ListColumn::Name]);
-    txtVarPunkte->setText(list.bound[ListColumn::Punkte]);
-    txtVarLevel->setText(list.bound[ListColumn::Level]);
-    txtVarDatum->setText(list.bound[ListColumn::Datum]);
-    txtVarSpiel->setText(list.bound[ListColumn::Spiel]);
+    // Each column is set once, whatever its length; a plain-text box reads
+    // the list's CR LF as one line break.
+    txtName->setPlainText(list.columns[platform::ListColumn::Name]);
+    txtPunkte->setPlainText(list.columns[platform::ListColumn::Punkte]);
+    txtLevel->setPlainText(list.columns[platform::ListColumn::Level]);
+    txtDatum->setPlainText(list.columns[platform::ListColumn::Datum]);
+    txtSpiel->setPlainText(list.columns[platform::ListColumn::Spiel]);
+    txtVarName->setText(list.bound[platform::ListColumn::Name]);
+    txtVarPunkte->setText(list.bound[platform::ListColumn::Punkte]);
+    txtVarLevel->setText(list.bound[platform::ListColumn::Level]);
+    txtVarDatum->setText(list.bound[platform::ListColumn::Datum]);
+    txtVarSpiel->setText(list.bound[platform::ListColumn::Spiel]);
     if (!list.status.isOk())
         platform::msgBox(highscoreFailureMessage(list.status), {}, platform::MsgIcon::Exclamation);
 }

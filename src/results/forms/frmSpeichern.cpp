@@ -7,7 +7,7 @@
 #include "platform/messagebox.h"
 #include "platform/timer.h"
 #include "platform/vbcolor.h"
-#include "results/resultsdb.h"
+#include "platform/resultsdb.h"
 #include "results/saving.h"
 #include "state/modvar.h"
 
@@ -38,7 +38,7 @@ frmSpeichern::frmSpeichern()
 
 void frmSpeichern::Form_Load()
 {
-    m_databaseName = resultsDatabasePath();
+    m_databaseName = platform::resultsDatabasePath();
     tmrSpeichern->setEnabled(true);
 }
 

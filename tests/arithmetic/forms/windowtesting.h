@@ -3,16 +3,14 @@
 #include "arithmetic/forms/frmHaupt.h"
 #include "arithmetic/forms/registration.h"
 #include "arithmetic/testtasks.h"
-#include "platform/clock.h"
 #include "platform/controls.h"
 #include "platform/forms.h"
+#include "state/variablen.h"
 #include "support/guisupport.h"
 
 #include <QtTest/QTest>
 #include <QtWidgets/QLabel>
 #include <QtWidgets/QLineEdit>
-
-#include <gtest/gtest.h>
 
 #include <array>
 #include <memory>
@@ -29,16 +27,13 @@ inline std::vector<std::shared_ptr<bool>> &awaitedModals()
     return awaited;
 }
 
-// Every window of the pig game registered, no window open, the records and
-// the clock at zero.
-class PigGameWindows : public ::testing::Test
+// Every window of the pig game registered.
+class PigGameWindows : public testing_support::WindowTest
 {
 protected:
     void SetUp() override
     {
-        testing_support::resetWindows();
-        platform::Clock::instance().reset();
-        resetGlobals();
+        WindowTest::SetUp();
         registerArithmeticForms();
     }
     void TearDown() override
@@ -49,13 +44,13 @@ protected:
             *waiting = false;
         }
         awaitedModals().clear();
-        testing_support::resetWindows();
-        restoreRandomClock();
+        WindowTest::TearDown();
     }
 };
 
-// Runs action on the next modal window if it is a W; any other modal window
-// fails the test and is closed, so that the test cannot hang in its loop.
+// Runs action on the next modal window if it is a W, which the action is to
+// close; any other modal window fails the test and is closed, so that the
+// test cannot hang in its loop.
 template<class W, class Action>
 void whenModalIs(Action action)
 {
@@ -77,6 +72,12 @@ void whenModalIs(Action action)
         }
         EXPECT_TRUE(QTest::qWaitForWindowExposed(window));
         action(window);
+        // A window the action failed to close fails the test instead of
+        // leaving it waiting in the window's loop.
+        if (platform::Form *open = platform::Forms::instance().find(W::staticName())) {
+            ADD_FAILURE() << qPrintable(W::staticName()) << " is still open";
+            open->unload();
+        }
     });
 }
 

@@ -1,6 +1,5 @@
 #pragma once
 
-#include "../../results/resultstable.h"
 #include "arithmetic/forms/registration.h"
 #include "memory/forms/frmMemory.h"
 #include "memory/forms/registration.h"
@@ -11,6 +10,7 @@
 #include "shell/forms/frmStart.h"
 #include "shell/forms/registration.h"
 #include "support/guisupport.h"
+#include "support/sqlitefile.h"
 
 #include <QtCore/QDate>
 #include <QtCore/QDir>
@@ -57,7 +57,10 @@ protected:
         for (const int slot : cardsClicked)
             click(window<frmMemory>()->pctBild[slot]);
     }
-    QString records() const { return results_testing::tableRows(folder.file(QStringLiteral("Daten.mdb"))).join(u'\n'); }
+    QString records() const
+    {
+        return testing_support::SqliteFile(folder.file(QStringLiteral("Daten.mdb"))).records().join(u'\n');
+    }
 
     frmStart *main = nullptr;
     bool m_withPictures = true;

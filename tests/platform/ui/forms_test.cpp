@@ -3,9 +3,6 @@
 #include "platform/forms.h"
 #include "platform/timer.h"
 #include "support/guisupport.h"
-#include "support/testsupport.h"
-
-#include <gtest/gtest.h>
 
 #include <QtTest/QTest>
 #include <QtWidgets/QApplication>
@@ -48,144 +45,95 @@ public:
     }
 };
 
-// A window whose load step shows another window modally, as the pig board
-// asks for the level while it opens.
-class frmAsksWhileLoading : public Form
-{
-    QUIRLIX_FORM(frmAsksWhileLoading)
-public:
-    frmAsksWhileLoading()
-        : Form(staticName())
-    {
-    }
-    void Form_Load() override
-    {
-        foundItselfWhileLoading = Forms::instance().find<frmAsksWhileLoading>() == this;
-        Forms::instance().showModal<frmModal>();
-        loadFinished = true;
-    }
-    bool foundItselfWhileLoading = false;
-    bool loadFinished = false;
-};
-
-class FormsTest : public ::testing::Test
+class FormsTest : public testing_support::WindowTest
 {
 protected:
     void SetUp() override
     {
-        testing_support::resetWindows();
-        platform::Clock::instance().reset();
+        WindowTest::SetUp();
         loads = 0;
         Forms::instance().registerForm<frmA>();
         Forms::instance().registerForm<frmModal>();
-        Forms::instance().registerForm<frmAsksWhileLoading>();
         Forms::instance().setOnLastClosed([this] { ++lastClosed; });
     }
-    void TearDown() override { testing_support::resetWindows(); }
 
     int lastClosed = 0;
 };
 
-TEST_F(FormsTest, ASecondShowOnlyRaisesTheOneInstance)
+TEST_F(FormsTest, AWindowExistsOnceHideKeepsItAndCloseStartsAfresh)
 {
-    frmA *first = Forms::instance().show<frmA>();
-    first->edit->setText(QStringLiteral("Anna"));
-    frmA *second = Forms::instance().show<frmA>();
-    EXPECT_EQ(first, second);
+    frmA *form = Forms::instance().hide<frmA>();
+    ASSERT_NE(form, nullptr);
+    EXPECT_FALSE(form->isVisible()) << "hiding a window that does not exist creates it hidden";
+    form->edit->setText(QStringLiteral("Anna"));
+    EXPECT_EQ(Forms::instance().show<frmA>(), form);
+    EXPECT_TRUE(form->isVisible());
+    EXPECT_EQ(form->edit->text(), QStringLiteral("Anna"));
     EXPECT_EQ(loads, 1);
-    EXPECT_EQ(second->edit->text(), QStringLiteral("Anna"));
-    EXPECT_TRUE(second->isVisible());
-}
-
-TEST_F(FormsTest, HideKeepsTheWindowWithItsStateAndCloseStartsAfresh)
-{
-    frmA *form = Forms::instance().show<frmA>();
-    form->edit->setText(QStringLiteral("Ben"));
-    Forms::instance().hide<frmA>();
-    EXPECT_FALSE(form->isVisible());
-    EXPECT_EQ(Forms::instance().show<frmA>()->edit->text(), QStringLiteral("Ben"));
 
     Forms::instance().close<frmA>();
     EXPECT_EQ(Forms::instance().find<frmA>(), nullptr);
     testing_support::flushClosedWindows();
     EXPECT_EQ(Forms::instance().show<frmA>()->edit->text(), QString());
     EXPECT_EQ(loads, 2);
-}
-
-TEST_F(FormsTest, HidingAWindowThatDoesNotExistCreatesItHidden)
-{
-    frmA *form = Forms::instance().hide<frmA>();
-    ASSERT_NE(form, nullptr);
-    EXPECT_FALSE(form->isVisible());
-    EXPECT_EQ(loads, 1);
-}
-
-TEST_F(FormsTest, AWindowThatIsNotRegisteredIsNeverShown)
-{
     EXPECT_EQ(Forms::instance().show(QStringLiteral("frmUnbekannt")), nullptr);
-    EXPECT_EQ(Forms::instance().count(), 0);
+    EXPECT_EQ(Forms::instance().count(), 1);
 }
 
-TEST_F(FormsTest, TheProcessEndsOnlyWhenNoWindowExistsHiddenOnesCounting)
+// The window is deleted later; until then no tick may reach it. The process
+// ends only when no window exists, a hidden one counting.
+TEST_F(FormsTest, ClosingAWindowStopsItsTimersAtOnceAndTheLastOneEndsTheProcess)
 {
-    Forms::instance().show<frmA>();
+    frmA *form = Forms::instance().show<frmA>();
     Forms::instance().hide<frmModal>();
+    form->timer->setEnabled(true);
+    platform::Clock::instance().advance(1000);
     Forms::instance().close<frmA>();
+    platform::Clock::instance().advance(5000);
+    EXPECT_EQ(form->ticks, 1);
     EXPECT_EQ(lastClosed, 0) << "a hidden window keeps the process alive";
     Forms::instance().close<frmModal>();
     EXPECT_EQ(lastClosed, 1);
-}
-
-TEST_F(FormsTest, ClosingAWindowStopsItsTimersAtOnce)
-{
-    frmA *form = Forms::instance().show<frmA>();
-    form->timer->setEnabled(true);
-    platform::Clock::instance().advance(1000);
-    EXPECT_EQ(form->ticks, 1);
-    Forms::instance().close<frmA>();
-    // The window is deleted later; until then no tick may reach it.
-    platform::Clock::instance().advance(5000);
-    EXPECT_EQ(form->ticks, 1);
     testing_support::flushClosedWindows();
 }
 
-TEST_F(FormsTest, AModalShowWaitsUntilTheWindowClosesAndBlocksTheOthers)
+// A dialog kept hidden only to show its entries again (the password change
+// after "Abbrechen") must not keep an invisible process running; a window
+// without the mark, hidden or not, still does.
+TEST_F(FormsTest, AHiddenWindowMarkedNotToKeepTheProcessAliveGoesWithTheLastOther)
+{
+    Forms::instance().hide<frmA>();
+    Forms::instance().show<frmModal>()->setKeepsProcessAliveWhenHidden(false);
+    EXPECT_NE(Forms::instance().hide<frmModal>(), nullptr);
+    EXPECT_EQ(lastClosed, 0);
+    Forms::instance().close<frmA>();
+    EXPECT_EQ(Forms::instance().find<frmModal>(), nullptr);
+    EXPECT_EQ(lastClosed, 1);
+
+    Forms::instance().show<frmModal>()->setKeepsProcessAliveWhenHidden(false);
+    EXPECT_EQ(lastClosed, 1) << "visible, it keeps the process alive";
+    EXPECT_EQ(Forms::instance().hide<frmModal>(), nullptr);
+    EXPECT_EQ(lastClosed, 2);
+}
+
+TEST_F(FormsTest, AModalShowBlocksTheOthersReturnsWhenTheWindowClosesAndTimersTickMeanwhile)
 {
     frmA *owner = Forms::instance().show<frmA>();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(owner));
-    bool blockedWhileOpen = false;
+    owner->timer->setEnabled(true);
+    bool blocked = false;
+    int ticksInside = -1;
     testing_support::whenModal([&](QWidget *modal) {
-        blockedWhileOpen = modal == Forms::instance().find<frmModal>() && QApplication::activeModalWidget() == modal;
+        blocked = modal == Forms::instance().find<frmModal>() && modal->windowModality() == Qt::ApplicationModal;
+        platform::Clock::instance().advance(3000);
+        ticksInside = owner->ticks;
         Forms::instance().close<frmModal>();
     });
     Forms::instance().showModal<frmModal>();
-    EXPECT_TRUE(blockedWhileOpen);
+    EXPECT_TRUE(blocked);
+    EXPECT_EQ(ticksInside, 3);
     EXPECT_EQ(Forms::instance().find<frmModal>(), nullptr);
     EXPECT_EQ(QApplication::activeModalWidget(), nullptr);
-}
-
-TEST_F(FormsTest, TimersTickWhileAModalWindowIsOpen)
-{
-    frmA *form = Forms::instance().show<frmA>();
-    form->timer->setEnabled(true);
-    int ticksSeenInside = -1;
-    testing_support::whenModal([&](QWidget *) {
-        platform::Clock::instance().advance(3000);
-        ticksSeenInside = form->ticks;
-        Forms::instance().close<frmModal>();
-    });
-    Forms::instance().showModal<frmModal>();
-    EXPECT_EQ(ticksSeenInside, 3);
-}
-
-TEST_F(FormsTest, ALoadStepThatShowsAModalWindowFindsItsWindowRegisteredAndFinishesFirst)
-{
-    testing_support::whenModal([](QWidget *) { Forms::instance().close<frmModal>(); });
-    auto *form = Forms::instance().show<frmAsksWhileLoading>();
-    ASSERT_NE(form, nullptr);
-    EXPECT_TRUE(form->foundItselfWhileLoading);
-    EXPECT_TRUE(form->loadFinished);
-    EXPECT_TRUE(form->isVisible());
 }
 
 TEST_F(FormsTest, TheWindowSystemsCloseRequestIsIgnoredWithoutACloseBox)
@@ -201,8 +149,7 @@ TEST_F(FormsTest, TheWindowSystemsCloseRequestIsIgnoredWithoutACloseBox)
 
 TEST_F(FormsTest, ClientSizeIsGivenInTwipsAtFifteenTwipsAPixel)
 {
-    frmA *form = Forms::instance().show<frmA>();
-    EXPECT_EQ(form->client()->size(), QSize(200, 133));
+    EXPECT_EQ(Forms::instance().show<frmA>()->client()->size(), QSize(200, 133));
 }
 
 } // namespace

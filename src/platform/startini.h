@@ -2,9 +2,11 @@
 
 #include <QtCore/QString>
 
+namespace platform {
+
 // What the teacher menu learns from "start.ini" in the program folder:
 // whether a password is set. Read anew at every call, through
-// platform::readFirstLine, which fails closed: only a file that plainly does
+// readFirstLine, which fails closed: only a file that plainly does
 // not exist means no password; a link to nothing, a link loop, a folder that
 // cannot be searched, anything but a regular file and a first line longer
 // than 1024 bytes are Unreadable, so nothing opens without asking.
@@ -21,3 +23,8 @@ struct PasswordSetting
 };
 
 PasswordSetting readPasswordSetting();
+
+// What the teacher is told when "start.ini" cannot be read; nothing opens.
+QString passwordFileUnreadableMessage(const PasswordSetting &setting);
+
+} // namespace platform

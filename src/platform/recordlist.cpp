@@ -1,10 +1,29 @@
-#include "results/recordlist.h"
+#include "platform/recordlist.h"
 
 #include "platform/recordset.h"
 
-using platform::DbStatus;
+namespace platform {
 
-RecordListFiller::RecordListFiller(platform::RecordSet &records)
+
+namespace {
+
+// A row is one line in every column. A field with a line break in it (a name
+// pasted before the name boxes filtered, or written by another program)
+// would push the rest of its column down, beside other records' values.
+QString oneLine(QString text)
+{
+    for (QChar &c : text) {
+        const QChar::Category category = c.category();
+        if (category == QChar::Other_Control || category == QChar::Separator_Line
+            || category == QChar::Separator_Paragraph)
+            c = u' ';
+    }
+    return text;
+}
+
+} // namespace
+
+RecordListFiller::RecordListFiller(RecordSet &records)
     : m_records(records)
 {
     const char16_t *const names[kListColumns] = {u"Name", u"Punkte", u"Level", u"Datum", u"Spiel"};
@@ -23,7 +42,7 @@ RecordColumns RecordListFiller::boundTexts() const
 void RecordListFiller::addFirstRow()
 {
     for (size_t c = 0; c < m_fields.size(); ++c)
-        m_columns.text[c] = m_records.fieldText(m_fields[c]);
+        m_columns.text[c] = oneLine(m_records.fieldText(m_fields[c]));
 }
 
 void RecordListFiller::addNextRow()
@@ -31,7 +50,7 @@ void RecordListFiller::addNextRow()
     for (size_t c = 0; c < m_fields.size(); ++c) {
         QString &column = m_columns.text[c];
         column += QLatin1String("\r\n");
-        column += m_records.fieldText(m_fields[c]);
+        column += oneLine(m_records.fieldText(m_fields[c]));
     }
 }
 
@@ -67,3 +86,5 @@ DbStatus RecordListFiller::walk(FindDirection direction, const QString &criterio
     }
     return {};
 }
+
+} // namespace platform

@@ -1,26 +1,37 @@
-#include "shell/startini.h"
+#include "platform/startini.h"
 
 #include "platform/programfolder.h"
 #include "platform/textfile.h"
 
+namespace platform {
+
 PasswordSetting readPasswordSetting()
 {
-    const platform::FirstLine line = platform::readFirstLine(platform::programFile(QStringLiteral("start.ini")));
+    const FirstLine line = readFirstLine(programFile(QStringLiteral("start.ini")));
     PasswordSetting setting;
     switch (line.status) {
-    case platform::FirstLine::Status::Ok:
+    case FirstLine::Status::Ok:
         // Compared exactly: a line holding only a blank is a password.
         setting.state = line.text.isEmpty() ? PasswordSetting::State::None : PasswordSetting::State::Set;
         setting.password = line.text;
         break;
-    case platform::FirstLine::Status::NoLine:
-    case platform::FirstLine::Status::Missing:
+    case FirstLine::Status::NoLine:
+    case FirstLine::Status::Missing:
         setting.state = PasswordSetting::State::None;
         break;
-    case platform::FirstLine::Status::Unreadable:
+    case FirstLine::Status::Unreadable:
         setting.state = PasswordSetting::State::Unreadable;
         setting.error = line.error;
         break;
     }
     return setting;
 }
+
+QString passwordFileUnreadableMessage(const PasswordSetting &setting)
+{
+    return QStringLiteral("Die Datei \"start.ini\" kann nicht gelesen werden (%1). "
+                          "Der Lehrerbereich bleibt geschlossen.")
+        .arg(setting.error);
+}
+
+} // namespace platform

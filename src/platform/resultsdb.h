@@ -6,6 +6,8 @@
 #include <QtCore/QLoggingCategory>
 #include <QtCore/QString>
 
+namespace platform {
+
 // The results database "Daten.mdb" in the program folder: an SQLite file with
 // the one table userdaten (Name, Punkte, Spiel, Level, Datum).
 
@@ -28,9 +30,11 @@ enum class ResultsUse {
 // tables are not ours, and a userdaten whose Punkte or Level would not sort
 // as numbers (declared as text, or without a type) are refused and left as
 // they are.
-platform::DbResult<platform::DbConnection> openResultsDatabase(const QString &path, ResultsUse use,
-                                                               int busyTimeoutMs = platform::DbConnection::DefaultBusyTimeoutMs);
+DbResult<DbConnection> openResultsDatabase(
+    const QString &path, ResultsUse use, int busyTimeoutMs = DbConnection::DefaultBusyTimeoutMs);
 
 // The file at path, as it stands now, was left by our own commit: the next
 // Append skips the check while its size, time and identity stay the same.
 void rememberSoundFile(const QString &path);
+
+} // namespace platform

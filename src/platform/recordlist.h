@@ -7,8 +7,8 @@
 #include <array>
 
 namespace platform {
+
 class RecordSet;
-}
 
 // The five columns of a record list in the filler's order. Each column is
 // one text, its lines joined by CR LF; line k of every column belongs to the
@@ -35,11 +35,12 @@ enum class StopRule { Count, NoAdvance, NoMatch };
 enum class FindDirection { Next, Previous };
 
 // Turns records into a list: a row copies the current record's five fields,
-// as the bound boxes show them, into the columns.
+// as the bound boxes show them, into the columns, each on one line: a line
+// break inside a field becomes a blank.
 class RecordListFiller
 {
 public:
-    explicit RecordListFiller(platform::RecordSet &records);
+    explicit RecordListFiller(RecordSet &records);
 
     // What the bound boxes txtVarName ... txtVarSpiel show: the current
     // record's fields, empty without a current record.
@@ -52,12 +53,14 @@ public:
 
     // Next finds with criterion, adding rows until the stop rule ends the
     // walk. A malformed criterion is returned before any find.
-    platform::DbStatus walk(FindDirection direction, const QString &criterion, StopRule rule, int limit);
+    DbStatus walk(FindDirection direction, const QString &criterion, StopRule rule, int limit);
 
     const RecordColumns &columns() const { return m_columns; }
 
 private:
-    platform::RecordSet &m_records;
+    RecordSet &m_records;
     std::array<int, kListColumns> m_fields;
     RecordColumns m_columns;
 };
+
+} // namespace platform

@@ -1,4 +1,4 @@
-#include "results/resultsdb.h"
+#include "platform/resultsdb.h"
 
 #include "platform/programfolder.h"
 
@@ -13,26 +13,24 @@
 
 #include <sys/stat.h>
 
-using platform::DbConnection;
-using platform::DbResult;
-using platform::DbStatus;
+namespace platform {
+
 
 Q_LOGGING_CATEGORY(lcResults, "quirlix.results")
 
 namespace {
 
 // The checks keep a value that another program wrote out of the lists: a
-// record's numbers are 16-bit, its date a real day in ISO form.
+// record's numbers are 16-bit, its date a real day in ISO form ("IS", as a
+// text that is no date makes date() Null, which a check lets pass).
 constexpr char kCreateTables[] = R"sql(
-BEGIN IMMEDIATE;
 CREATE TABLE IF NOT EXISTS userdaten (
     Name   TEXT,
     Punkte SMALLINT CHECK (Punkte BETWEEN -32768 AND 32767),
     Spiel  TEXT,
     Level  SMALLINT CHECK (Level BETWEEN -32768 AND 32767),
-    Datum  DATE CHECK (Datum IS NULL OR (typeof(Datum) = 'text' AND Datum = date(Datum)))
+    Datum  DATE CHECK (Datum IS NULL OR (typeof(Datum) = 'text' AND Datum IS date(Datum)))
 );
-COMMIT;
 )sql";
 
 DbStatus notOurs(const QString &path)
@@ -43,8 +41,8 @@ DbStatus notOurs(const QString &path)
                 .arg(QFileInfo(path).fileName())};
 }
 
-// Runs a query and hands each row's first two columns to take; the
-// connection's failure if the engine refuses.
+// Runs a query and hands each row's first two columns to take (the second
+// empty when there is none); the connection's failure if the engine refuses.
 template<class Take>
 DbStatus eachRow(const DbConnection &db, const char *sql, Take take)
 {
@@ -54,7 +52,9 @@ DbStatus eachRow(const DbConnection &db, const char *sql, Take take)
     sqlite3_stmt *statement = prepared.value().get();
     int rc;
     const auto text = [statement](int column) {
-        return QString::fromUtf8(reinterpret_cast<const char *>(sqlite3_column_text(statement, column)));
+        return column < sqlite3_column_count(statement)
+                   ? QString::fromUtf8(reinterpret_cast<const char *>(sqlite3_column_text(statement, column)))
+                   : QString();
     };
     while ((rc = sqlite3_step(statement)) == SQLITE_ROW)
         take(text(0), text(1));
@@ -139,7 +139,7 @@ DbStatus checkSound(const DbConnection &db, const QString &path)
     if (!status.isOk())
         return status;
     if (verdict != u"ok")
-        return platform::statusFromEngine(SQLITE_CORRUPT, 0, path, verdict);
+        return statusFromEngine(SQLITE_CORRUPT, 0, path, verdict);
     rememberSoundFile(path);
     return {};
 }
@@ -148,7 +148,7 @@ DbStatus checkSound(const DbConnection &db, const QString &path)
 
 QString resultsDatabasePath()
 {
-    return platform::programFile(QStringLiteral("Daten.mdb"));
+    return programFile(QStringLiteral("Daten.mdb"));
 }
 
 void rememberSoundFile(const QString &path)
@@ -167,7 +167,7 @@ DbResult<DbConnection> openResultsDatabase(const QString &path, ResultsUse use, 
     const DbConnection &db = opened.value();
 
     int schemaEntries = 0;
-    DbStatus status = eachRow(db, "SELECT count(*), 0 FROM sqlite_schema", [&](const QString &count, const QString &) {
+    DbStatus status = eachRow(db, "SELECT count(*) FROM sqlite_schema", [&](const QString &count, const QString &) {
         schemaEntries = count.toInt();
     });
     if (!status.isOk())
@@ -177,11 +177,14 @@ DbResult<DbConnection> openResultsDatabase(const QString &path, ResultsUse use, 
     if (schemaEntries == 0) {
         if (use == ResultsUse::Read)
             return emptyTableInMemory();
+        auto layout = Transaction::begin(db);
+        if (!layout.isOk())
+            return layout.status();
         status = db.exec(kCreateTables);
-        if (!status.isOk()) {
-            db.exec("ROLLBACK");
+        if (status.isOk())
+            status = layout.value().commit();
+        if (!status.isOk())
             return status;
-        }
     }
 
     QHash<QString, QString> columns; // lower-case name -> declared type
@@ -199,7 +202,8 @@ DbResult<DbConnection> openResultsDatabase(const QString &path, ResultsUse use, 
     // would sort as text, 9 above 10.
     for (const char *field : {"punkte", "level"}) {
         if (!sortsAsNumber(columns.value(QLatin1String(field)))) {
-            qCWarning(lcResults) << path << "declares userdaten." << field << "as" << columns.value(QLatin1String(field));
+            qCWarning(lcResults) << path << "declares userdaten." << field << "as"
+                                 << columns.value(QLatin1String(field));
             return notOurs(path);
         }
     }
@@ -211,3 +215,5 @@ DbResult<DbConnection> openResultsDatabase(const QString &path, ResultsUse use, 
     }
     return opened;
 }
+
+} // namespace platform
