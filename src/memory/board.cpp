@@ -1,5 +1,7 @@
 #include "memory/board.h"
 
+#include "memory/computer.h"
+
 #include "platform/saturate.h"
 #include "state/mdlmodul.h"
 #include "state/variablen.h"
@@ -192,10 +194,10 @@ void Board::recordMiss()
         showAnimal(m.IconSpieler1, false);
         m.AnzeigeSpieler1 = false;
     }
-    // Against the computer the pupil's miss hands the turn to the computer,
-    // which chooses its two cards at this point.
-    if (againstComputer())
+    if (againstComputer()) {
+        compivergleich(m_picture);
         m_picture.Lbldran = QStringLiteral("Der Compi ist dran");
+    }
 }
 
 void Board::coverTick()
@@ -223,6 +225,74 @@ void Board::coverTick()
 void Board::computerTick()
 {
     m_picture.smileys[Neutral] = true;
+    if (Mdlmodul.CompiAusgewertet == 0 && judgeComputerMove())
+        return;
+    turnUpComputerMove();
+}
+
+bool Board::judgeComputerMove()
+{
+    MemoryState &m = Mdlmodul;
+    const int first = int(m.CompiWahl[0]);
+    const int second = int(m.CompiWahl[1]);
+    if (isPair(first, second)) {
+        m_picture.faces[first] = Face::PairedBlue;
+        m_picture.faces[second] = Face::PairedBlue;
+        if (m.PaarPlatz2 >= 0 && m.PaarPlatz2 + 1 < slotCount) {
+            m_picture.found[player2][m.PaarPlatz2] = value(first);
+            m_picture.found[player2][m.PaarPlatz2 + 1] = value(second);
+        }
+        m.PaarPlatz2 = platform::saturate<qint16>(m.PaarPlatz2 + 2);
+        if (againstComputer()) {
+            showAnimal(m.IconSpieler2, true);
+            showAnimal(m.IconSpieler1, false);
+        }
+        if (m.SpielEnde == 5) {
+            aus();
+            return true;
+        }
+        if (againstComputer())
+            compivergleich(m_picture);
+    } else {
+        m_picture.faces[first] = Face::Down;
+        m_picture.faces[second] = Face::Down;
+        m.Spieler1Dran = true;
+        m_picture.smileys = {false, false, true};
+        showAnimal(m.IconSpieler2, false);
+        showAnimal(m.IconSpieler1, true);
+        // The computer's text has no blank after the comma.
+        m_picture.Lbldran = m.NameSpieler1.isEmpty() ? QStringLiteral("Du bist dran,Spieler 1")
+                                                     : QStringLiteral("Du bist dran, ") + m.NameSpieler1;
+    }
+    m.CompiAusgewertet = 1;
+    return false;
+}
+
+void Board::turnUpComputerMove()
+{
+    MemoryState &m = Mdlmodul;
+    // Held back in the tick right after a cover, and while the pupil's missed
+    // cards still show: at the pupil's first miss the computer's timer, which
+    // ticks from the board's load, comes before the first cover, and the
+    // computer may have drawn one of those very cards.
+    if (m.CompiZugOffen != 1 || m.GeradeZugedeckt == 1 || Variablen.AufgedeckteKarten >= 2)
+        return;
+    m.CompiAusgewertet = 0;
+    m_picture.faces[int(m.CompiWahl[0])] = Face::Up;
+    m_picture.faces[int(m.CompiWahl[1])] = Face::Up;
+    m.CompiZugOffen = 0;
+    // The counts hold the move just shown: it was counted when chosen.
+    if (m.PaareSpieler1 + m.PaareSpieler2 == m.AnzahlPaare)
+        m.SpielEnde = 5;
+}
+
+void Board::aus()
+{
+    if (Mdlmodul.SpielEnde != 5)
+        return;
+    m_window.showScoreView();
+    m_window.setTmrTimerEnabled(false);
+    m_window.setTmrcompiEnabled(false);
 }
 
 } // namespace memory

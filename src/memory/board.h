@@ -73,7 +73,8 @@ public:
     void clickCard(int slot);
     // The tick of tmrTimer: turns a miss face down again.
     void coverTick();
-    // The tick of tmrcompi.
+    // The tick of tmrcompi: the neutral smiley in every game; against the
+    // computer it first judges the move showing, then turns the chosen one up.
     void computerTick();
 
     Turn turn() const;
@@ -87,6 +88,13 @@ private:
     void showAnimal(int index, bool visible);
     void recordPair();
     void recordMiss();
+    // The computer's move showing: a pair is coloured and followed by the
+    // next move, a miss is covered and gives the pupil the turn. True when
+    // the pair ended the game.
+    bool judgeComputerMove();
+    void turnUpComputerMove();
+    // The computer's last pair: the score view, and both timers stop.
+    void aus();
 
     BoardWindow &m_window;
     BoardPicture m_picture;

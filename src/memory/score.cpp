@@ -12,7 +12,10 @@ void nameEmptyPlayers(bool twoParties)
 {
     if (Mdlmodul.NameSpieler1.isEmpty())
         Mdlmodul.NameSpieler1 = QStringLiteral("Spieler 1");
-    if (twoParties && Mdlmodul.NameSpieler2.isEmpty())
+    // The player page asks the pupil against the computer for one name only;
+    // a second name still in the record is a pupil's of an earlier game, and
+    // the computer's points must not be saved as that pupil's result.
+    if (twoParties && (Mdlmodul.NameSpieler2.isEmpty() || Mdlmodul.GegenCompi == u"ja"))
         Mdlmodul.NameSpieler2 = QStringLiteral("Spieler 2");
 }
 

@@ -10,7 +10,8 @@ quint8 pointsAlone(int misses, int cardCount);
 
 // The score view: each party's points into the memory-game state (two
 // parties 4 a pair, a pupil alone by the misses), empty names become
-// "Spieler 1" / "Spieler 2", and the lines it shows, name ": " points.
+// "Spieler 1" / "Spieler 2" (the computer is always "Spieler 2"), and the
+// lines it shows, name ": " points.
 QStringList scoreGame();
 
 // The end button's hand-over of level, both names and both points to the

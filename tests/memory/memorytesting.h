@@ -13,7 +13,7 @@
 #include <gtest/gtest.h>
 
 // What the memory tests share: the memory-game state as the choice windows
-// will leave it, a board dealt as the test wants it, the board as text.
+// leave it, a board dealt as the test wants it, the board as text.
 namespace memory_testing {
 
 enum class Mode { Alone, TwoPlayers, AgainstComputer };
@@ -25,12 +25,10 @@ inline const QStringList animalFiles = {
     QStringLiteral("Pferd.wmf")};
 
 // The choices (difficulty 0 easy, 1 hard), names and animals (0..4) as the
-// choice windows and the player page leave them; the main window's game.
+// choice windows and the player page leave them.
 inline void prepareGame(Mode mode, quint8 schwierigkeit, const QString &name1 = {}, const QString &name2 = {},
                         quint8 icon1 = 3, quint8 icon2 = 1)
 {
-    modVar.SpielName = QStringLiteral("Memory");
-    modVar.SpielNummer = QStringLiteral("3");
     // Against the computer the player-count window leaves 1; the board makes it 2.
     Mdlmodul.AnzahlSpieler = mode == Mode::TwoPlayers ? 2 : 1;
     Mdlmodul.GegenCompi = QLatin1String(mode == Mode::AgainstComputer ? "ja" : "nein");
@@ -69,6 +67,13 @@ inline void feedBoard(int target, const QString &numbers)
         dealt[first] = dealt[partner] = true;
         random.feed({drawFor(cells[first].toInt(), 1, target - 1), drawFor(partner, 1, count - 1)});
     }
+}
+
+// Feeds the computer's draws so that it takes the slots given.
+inline void feedComputer(std::initializer_list<int> picks)
+{
+    for (const int slot : picks)
+        platform::Random::instance().feed({drawFor(slot == 0 ? 24 : slot, 1, 24)});
 }
 
 // The cards in slot order, a column of four between bars: number and D
@@ -123,7 +128,8 @@ public:
         for (const int slot : cardsClicked)
             board.clickCard(slot);
     }
-    const memory::BoardPicture &picture() const { return board.picture(); }
+    QString cards() const { return memory_testing::cards(board.picture()); }
+    QString status() const { return memory_testing::status(board.picture()); }
 
     void setTmrTimerEnabled(bool enabled) override { tmrTimer.setEnabled(enabled); }
     void setTmrcompiEnabled(bool enabled) override { tmrcompi.setEnabled(enabled); }
@@ -136,14 +142,10 @@ public:
     int computerTicks = 0;
 };
 
-// Every record at zero, the manual clock at 0, and reseeds that read a
-// clock standing still.
+// A program folder of its own and the global state of a fresh program.
 class MemoryTest : public ::testing::Test
 {
 protected:
-    MemoryTest() { platform::Random::instance().setClockSource([] { return quint64(0); }); }
-    ~MemoryTest() override { platform::Random::instance().setClockSource({}); }
-
     testing_support::ProgramFolderFixture folder;
 };
 

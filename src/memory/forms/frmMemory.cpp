@@ -1,5 +1,6 @@
 #include "memory/forms/frmMemory.h"
 
+#include "memory/forms/fullscreen.h"
 #include "memory/score.h"
 #include "platform/controls.h"
 #include "platform/fonts.h"
@@ -11,8 +12,6 @@
 #include "state/mdlmodul.h"
 
 #include <QtGui/QCursor>
-#include <QtGui/QScreen>
-#include <QtWidgets/QApplication>
 #include <QtWidgets/QLabel>
 
 using memory::Face;
@@ -65,16 +64,10 @@ frmMemory::frmMemory()
     : Form(staticName())
     , m_board(*this)
 {
-    setBorder(Border::None, /*closeBox=*/false, /*inTaskbar=*/false);
+    fillScreen(this);
     setBackColor(boardColor);
     setFont(platform::vbFont(QStringLiteral("MS Sans Serif"), 8.25));
     setCursor(QCursor(platform::picture(QStringLiteral(":/memory/spade.svg"), QSize(32, 32)), 16, 2));
-    // Maximised: the board fills the screen.
-    if (const QScreen *screen = QGuiApplication::primaryScreen()) {
-        client()->setFixedSize(screen->availableGeometry().size());
-        move(screen->availableGeometry().topLeft());
-    }
-    setWindowState(Qt::WindowMaximized);
 
     // Lowest first: the neutral smiley lies under the sad one, and both
     // under the laughing one.

@@ -87,6 +87,17 @@ void frmStart::Image2_Click()
 {
     if (!Forms::instance().isRegistered(QStringLiteral("frmAnzahl")))
         return;
+    // One memory game at a time: a second road would rewrite the choices and
+    // names under the running board. The picture brings the game to the front.
+    bool running = false;
+    for (const char *name : {"frmAnzahl", "FrmCompi", "FrmSchwierigkeit", "frmSpieler1", "frmMemory", "frmStat"}) {
+        if (Forms::instance().find(QLatin1String(name))) {
+            Forms::instance().show(QLatin1String(name));
+            running = true;
+        }
+    }
+    if (running)
+        return;
     chooseGame(Game::Memory, modVar, Mdlmodul);
     Forms::instance().show(QStringLiteral("frmAnzahl"));
 }
