@@ -8,13 +8,7 @@ namespace {
 // runs (after typing or pasting), and after it.
 TEST(NameFilter, KeepsOneLineOfWholeCharactersWithinTheLimit)
 {
-    const struct
-    {
-        const char *name;
-        const char16_t *before;
-        int maxCharacters;
-        const char16_t *after;
-    } rows[] = {
+    const struct { const char *name; const char16_t *before; int maxCharacters; const char16_t *after; } rows[] = {
         {"PastedLineBreak", u"Max\r\n|", 12, u"Max|"},
         {"TabAndEscape", u"A\tB\x1b" u"C|", 12, u"ABC|"},
         {"ControlsBeforeTheCursorMoveIt", u"A\r\n|B", 12, u"A|B"},

@@ -40,13 +40,7 @@ TEST(FirstLine, IsTheTextBeforeTheFirstLineEndAndFailsClosed)
     using S = FirstLine::Status;
     const QByteArray full(1024, 'p');
     const auto bytes = [](const QByteArray &content) { return [content](const QString &ini) { write(ini, content); }; };
-    const struct
-    {
-        const char *name;
-        std::function<void(const QString &ini)> make;
-        S status;
-        QString textOrReason;
-    } rows[] = {
+    const struct { const char *name; std::function<void(const QString &)> make; S status; QString textOrReason; } rows[] = {
         {"CrLf", bytes("geheim\r\nzweite\r\n"), S::Ok, "geheim"},
         {"LoneCr", bytes("geheim\rzweite"), S::Ok, "geheim"},
         {"LoneLf", bytes("geheim\nzweite"), S::Ok, "geheim"},
@@ -96,42 +90,22 @@ TEST(FirstLine, AFileInAFolderThatCannotBeSearchedIsUnreadable)
     EXPECT_EQ(QString::fromUtf8(seen), QStringLiteral("unreadable: keine Berechtigung"));
 }
 
-// Replaced through a temporary file that is renamed over the old one: none is
-// left behind, and the file keeps its permissions.
-TEST(ReplaceWithLine, WritesOneLineInWindows1252WithCrLfAndQuestionMarksOutsideTheCodePage)
-{
-    testing_support::ProgramFolderFixture folder;
-    const QString path = folder.file(QStringLiteral("start.ini"));
-    folder.write(QStringLiteral("start.ini"), "alt\r\nmehr\r\nnoch mehr\r\n");
-    chmod(path, 0640);
-    ASSERT_TRUE(replaceWithLine(path, QStringLiteral(u"Bär€😀")));
-    EXPECT_EQ(folder.read(QStringLiteral("start.ini")), QByteArray("B\xe4r\x80??\r\n"));
-    ASSERT_TRUE(replaceWithLine(path, QString()));
-    EXPECT_EQ(folder.read(QStringLiteral("start.ini")), QByteArray("\r\n"));
-    EXPECT_EQ(QDir(folder.path()).entryList(QDir::Files), QStringList({"start.ini"}));
-    struct stat info {};
-    ASSERT_EQ(stat(QFile::encodeName(path).constData(), &info), 0);
-    EXPECT_EQ(info.st_mode & 0777, 0640u);
-}
-
-// As a user whom permissions stop (they stop no one running as root), with
-// the file's size limited: "1", or "0" and the reason; the old file stays
-// whole and no temporary file is left.
-TEST(ReplaceWithLine, WhereTheFolderOrTheFileMayNotBeWritten)
+// Replaced through a temporary file that is renamed over the old one, in
+// Windows-1252 with CR LF and "?" outside the code page. As a user whom
+// permissions stop (they stop no one running as root), with the file's size
+// limited: "1", or "0" and the reason; the old file stays whole, keeps its
+// permissions, and no temporary file is left.
+TEST(ReplaceWithLine, WritesOneLineOrKeepsTheOldFileAndSaysWhy)
 {
     const QByteArray old("ein langes altes Passwort\r\nzweite Zeile\r\n");
     const QString refused = QStringLiteral("0Die Datei \"start.ini\" kann nicht geschrieben werden: ");
-    const struct
-    {
-        const char *name;
-        mode_t folderMode, fileMode;
-        rlim_t sizeLimit;
-        QString result;
-        QByteArray after;
-    } rows[] = {
-        {"WritableFileInAReadOnlyFolderIsRewrittenInPlace", 0555, 0666, RLIM_INFINITY, "1", "kurz\r\n"},
-        {"ReadOnlyFileInAReadOnlyFolder", 0555, 0444, RLIM_INFINITY, refused + "keine Berechtigung.", old},
-        {"WriteCutShort", 0777, 0666, 1, refused + "sie darf nicht weiter wachsen.", old},
+    const struct { const char *name; mode_t folderMode, fileMode; rlim_t sizeLimit; QString line, result;
+                   QByteArray after; } rows[] = {
+        {"OutsideTheCodePage", 0777, 0640, RLIM_INFINITY, QStringLiteral(u"Bär€😀"), "1", "B\xe4r\x80??\r\n"},
+        {"EmptyLine", 0777, 0640, RLIM_INFINITY, "", "1", "\r\n"},
+        {"WritableFileInAReadOnlyFolderIsRewrittenInPlace", 0555, 0666, RLIM_INFINITY, "kurz", "1", "kurz\r\n"},
+        {"ReadOnlyFileInAReadOnlyFolder", 0555, 0444, RLIM_INFINITY, "kurz", refused + "keine Berechtigung.", old},
+        {"WriteCutShort", 0777, 0666, 1, "kurz", refused + "sie darf nicht weiter wachsen.", old},
     };
     for (const auto &row : rows) {
         testing_support::ProgramFolderFixture folder;
@@ -147,7 +121,7 @@ TEST(ReplaceWithLine, WhereTheFolderOrTheFileMayNotBeWritten)
             setrlimit(RLIMIT_FSIZE, &limit);
             const auto oldHandler = signal(SIGXFSZ, SIG_IGN);
             QString error;
-            const bool written = replaceWithLine(path, QStringLiteral("kurz"), &error);
+            const bool written = replaceWithLine(path, row.line, &error);
             signal(SIGXFSZ, oldHandler);
             setrlimit(RLIMIT_FSIZE, &unlimited);
             return (written ? QByteArray("1") : QByteArray("0")) + error.toUtf8();
@@ -156,6 +130,9 @@ TEST(ReplaceWithLine, WhereTheFolderOrTheFileMayNotBeWritten)
         EXPECT_EQ(QString::fromUtf8(result), row.result) << row.name;
         EXPECT_EQ(folder.read(QStringLiteral("start.ini")), row.after) << row.name;
         EXPECT_EQ(QDir(folder.path()).entryList(QDir::Files), QStringList({"start.ini"})) << row.name;
+        struct stat info {};
+        EXPECT_TRUE(stat(QFile::encodeName(path).constData(), &info) == 0 && (info.st_mode & 0777) == row.fileMode)
+            << row.name;
     }
 }
 

@@ -56,12 +56,7 @@ TEST(DbStatus, EveryEngineFailureBecomesAGermanReason)
     const QString noRight = QStringLiteral("Für die Datei \"Daten.mdb\" oder ihren Ordner fehlt die Berechtigung.");
     const QString noFolder = QStringLiteral("Der Ordner \"/schule\" für die Datei \"Daten.mdb\" ist nicht vorhanden.");
     const QString file = QStringLiteral("Die Datei \"Daten.mdb\" ");
-    const struct
-    {
-        int engineCode, systemErrno;
-        C code;
-        QString reason;
-    } rows[] = {
+    const struct { int engineCode, systemErrno; C code; QString reason; } rows[] = {
         {SQLITE_NOTADB, 0, C::NotADatabase, file + "ist keine Datenbank dieses Programms. Sie bleibt unverändert."},
         {SQLITE_CORRUPT, 0, C::Damaged, file + "ist beschädigt. Sie bleibt unverändert."},
         {SQLITE_BUSY, 0, C::Locked, file + busy},

@@ -11,12 +11,7 @@ namespace {
 // character, "#" one digit, "[...]" a list of characters and ranges.
 TEST(LikePattern, MatchesAsTheLikeOperatorDoes)
 {
-    const struct
-    {
-        const char *name;
-        const char16_t *pattern, *text;
-        bool matches;
-    } rows[] = {
+    const struct { const char *name; const char16_t *pattern, *text; bool matches; } rows[] = {
         // "*" any run, the empty one too
         {"StarAloneMatchesEmptyText", u"*", u"", true}, {"StarAlone", u"*", u"Mo 12 äß", true},
         {"Prefix", u"Mo*", u"Mona", true}, {"PrefixAlone", u"Mo*", u"Mo", true},
@@ -55,13 +50,11 @@ TEST(LikePattern, MatchesAsTheLikeOperatorDoes)
 
 TEST(LikeCriterion, IsSplitIntoFieldAndPattern)
 {
-    const struct
-    {
-        const char16_t *text, *field, *matching;
-    } rows[] = {{u"Name like '*'", u"Name", u"Anna"}, {u"  Punkte   LIKE  '1#'  ", u"Punkte", u"12"},
-                {u"[Name] like 'Mo*'", u"Name", u"Mona"}, {u"Name like'Mo*'", u"Name", u"Mo"},
-                {u"Name like ''", u"Name", u""}, {u"Name like 'O''Brien*'", u"Name", u"O'Brien-Meier"},
-                {u"Name like '[''x]'", u"Name", u"'"}};
+    const struct { const char16_t *text, *field, *matching; } rows[] = {
+        {u"Name like '*'", u"Name", u"Anna"}, {u"  Punkte   LIKE  '1#'  ", u"Punkte", u"12"},
+        {u"[Name] like 'Mo*'", u"Name", u"Mona"}, {u"Name like'Mo*'", u"Name", u"Mo"},
+        {u"Name like ''", u"Name", u""}, {u"Name like 'O''Brien*'", u"Name", u"O'Brien-Meier"},
+        {u"Name like '[''x]'", u"Name", u"'"}};
     for (const auto &row : rows) {
         QString error;
         const auto criterion = LikeCriterion::parse(QStringView(row.text), &error);

@@ -61,16 +61,9 @@ protected:
         return list.join(u' ');
     }
 
-    QString tableNames()
-    {
-        return testing_support::SqliteFile(db.path()).rows("SELECT Name FROM userdaten").join(u' ');
-    }
-
     testing_support::ProgramFolderFixture folder;
     DbConnection db;
 };
-
-// ---- Opening ------------------------------------------------------------------
 
 TEST_F(RecordSetTest, GivesTheRecordsInTheQuerysOrderEqualKeysInAppendOrder)
 {
@@ -123,23 +116,18 @@ TEST_F(RecordSetTest, FieldsReadAsTheBoundBoxesShowThemAndByNameInAnyCase)
     EXPECT_EQ(records.fieldText(u"Alter"), QString());
 }
 
-// ---- Position, finds and Delete as scripts ------------------------------------
-
 // A step and the state it leaves: "position name" (name "-" when empty),
 // then " nomatch", " eof", " bof" as they hold, " bad" or " refused" when the
 // step failed (a malformed criterion; nothing to move to or delete), and
 // " *" when the set announced a change of its current record.
 struct Step
 {
-    const char *operation;
-    const char *criterion;
-    const char *state;
+    const char *operation, *criterion, *state;
 };
 
 struct ScriptCase
 {
-    const char *name;
-    const char *sql;
+    const char *name, *sql;
     QStringList rows;
     std::vector<Step> steps;
     const char *tableAfter; // names left in the table
@@ -186,7 +174,7 @@ TEST_P(RecordSetScript, LeavesTheStatesWrittenBesideEachStep)
         EXPECT_EQ(state(records, status, announced), QString::fromUtf8(step.state))
             << step.operation << " " << step.criterion;
     }
-    EXPECT_EQ(tableNames(), QString::fromUtf8(c.tableAfter));
+    EXPECT_EQ(testing_support::SqliteFile(db.path()).rows("SELECT Name FROM userdaten").join(u' '), c.tableAfter);
 }
 
 const char kAny[] = "Name like '*'";
@@ -240,8 +228,6 @@ INSTANTIATE_TEST_SUITE_P(Scripts, RecordSetScript,
         ScriptCase {
             "DeletingOneOfTwoEqualRecordsLeavesTheOther", kByName, {"a 1", "a 1"}, {{"Delete", "", "-1 - *"}}, "a"}),
     [](const auto &row) { return std::string(row.param.name); });
-
-// ---- AddNew / Update ---------------------------------------------------------------------
 
 // A value that does not fit its field is refused; what fits is stored with
 // its field's type and joins the set at its end.

@@ -53,9 +53,10 @@ protected:
 };
 
 // A window exists once: hiding one that does not exist creates it hidden,
-// showing it again keeps what it holds, closing it starts afresh. It is
-// deleted later, but no tick reaches it after the close; the process ends
-// only when no window is left, a hidden one counting.
+// showing it again keeps what it holds, closing it starts afresh. The window
+// system's close request closes only a window with a close box. A closed
+// window is deleted later, but no tick reaches it after the close; the
+// process ends only when no window is left, a hidden one counting.
 TEST_F(FormsTest, AWindowExistsOnceAndClosingItStopsItsTimersAtOnce)
 {
     frmA *form = Forms::instance().hide<frmA>();
@@ -63,12 +64,15 @@ TEST_F(FormsTest, AWindowExistsOnceAndClosingItStopsItsTimersAtOnce)
     EXPECT_FALSE(form->isVisible());
     form->edit->setText(QStringLiteral("Anna"));
     EXPECT_EQ(Forms::instance().show<frmA>(), form);
+    form->close();
+    EXPECT_TRUE(form->isVisible()) << "no close box";
     EXPECT_EQ(form->edit->text(), QStringLiteral("Anna"));
     EXPECT_EQ(form->client()->size(), QSize(200, 133)) << "fifteen twips a pixel";
     form->timer->setEnabled(true);
     Forms::instance().hide(kOther);
     platform::Clock::instance().advance(1000);
-    Forms::instance().close<frmA>();
+    form->setBorder(Form::Border::FixedSingle, /*closeBox=*/true);
+    form->close();
     EXPECT_EQ(Forms::instance().find<frmA>(), nullptr);
     platform::Clock::instance().advance(5000);
     EXPECT_EQ(form->ticks, 1);
@@ -120,17 +124,6 @@ TEST_F(FormsTest, AModalShowBlocksTheOthersReturnsWhenTheWindowClosesAndTimersTi
     EXPECT_EQ(ticksInside, 3);
     EXPECT_EQ(Forms::instance().find(kOther), nullptr);
     EXPECT_EQ(QApplication::activeModalWidget(), nullptr);
-}
-
-TEST_F(FormsTest, TheWindowSystemsCloseRequestIsIgnoredWithoutACloseBox)
-{
-    frmA *form = Forms::instance().show<frmA>();
-    form->close();
-    EXPECT_EQ(Forms::instance().find<frmA>(), form);
-    EXPECT_TRUE(form->isVisible());
-    form->setBorder(Form::Border::FixedSingle, /*closeBox=*/true);
-    form->close();
-    EXPECT_EQ(Forms::instance().find<frmA>(), nullptr);
 }
 
 } // namespace
