@@ -8,6 +8,8 @@
 #include <QtCore/QFile>
 
 #include <csignal>
+#include <functional>
+
 #include <sys/resource.h>
 #include <sys/stat.h>
 
@@ -17,142 +19,121 @@ using platform::replaceWithLine;
 
 namespace {
 
-struct FirstLineCase
+void write(const QString &path, const QByteArray &bytes)
 {
-    const char *name;
-    QByteArray bytes;
-    FirstLine::Status status;
-    QString text;
-};
-
-class FirstLineTest : public ::testing::TestWithParam<FirstLineCase>
-{
-protected:
-    testing_support::ProgramFolderFixture folder;
-};
-
-TEST_P(FirstLineTest, ReadsTheTextBeforeTheFirstLineEnd)
-{
-    const FirstLineCase &c = GetParam();
-    folder.write(QStringLiteral("f.ini"), c.bytes);
-    const FirstLine line = readFirstLine(folder.file(QStringLiteral("f.ini")));
-    EXPECT_EQ(line.status, c.status);
-    EXPECT_EQ(line.text, c.text);
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write(bytes);
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Files, FirstLineTest,
-    ::testing::Values(
-        FirstLineCase {"CrLf", "geheim\r\nzweite\r\n", FirstLine::Status::Ok, "geheim"},
-        FirstLineCase {"LoneCr", "geheim\rzweite", FirstLine::Status::Ok, "geheim"},
-        FirstLineCase {"LoneLf", "geheim\nzweite", FirstLine::Status::Ok, "geheim"},
-        FirstLineCase {"NoLineEnd", "geheim", FirstLine::Status::Ok, "geheim"},
-        FirstLineCase {"EmptyFirstLineThenText", "\r\ngeheim\r\n", FirstLine::Status::Ok, ""},
-        FirstLineCase {"SingleBlank", " \r\n", FirstLine::Status::Ok, " "},
-        FirstLineCase {"TrailingBlankKept", "geheim \r\n", FirstLine::Status::Ok, "geheim "},
-        FirstLineCase {"EmptyFile", "", FirstLine::Status::NoLine, ""},
-        FirstLineCase {"Windows1252Umlauts", "Gr\xfc\xdf" "e \x80\x84\r\n", FirstLine::Status::Ok,
-                       QStringLiteral(u"Grüße €„")}),
-    [](const ::testing::TestParamInfo<FirstLineCase> &row) { return std::string(row.param.name); });
-
-// Replaced through a temporary file that is renamed over the old one; none
-// is left behind.
-TEST(ReplaceWithLine, WritesTheLineInWindows1252WithCrLfAndQuestionMarksOutsideTheCodePage)
+void chmod(const QString &path, mode_t mode)
 {
-    testing_support::ProgramFolderFixture folder;
-    const QString path = folder.file(QStringLiteral("start.ini"));
-    folder.write(QStringLiteral("start.ini"), "alt\r\nmehr\r\nnoch mehr\r\n");
-    ASSERT_TRUE(replaceWithLine(path, QStringLiteral(u"Bär€😀")));
-    EXPECT_EQ(folder.read(QStringLiteral("start.ini")), QByteArray("B\xe4r\x80??\r\n"));
-    ASSERT_TRUE(replaceWithLine(path, QString()));
-    EXPECT_EQ(folder.read(QStringLiteral("start.ini")), QByteArray("\r\n"));
-    EXPECT_EQ(readFirstLine(path).status, FirstLine::Status::Ok);
-    EXPECT_EQ(QDir(folder.path()).entryList(QDir::Files), QStringList({"start.ini"}));
+    ::chmod(QFile::encodeName(path).constData(), mode);
 }
 
-TEST(ReplaceWithLine, AFailedWriteKeepsTheOldFileAndSaysWhy)
+// The text before the first line end. Only a name under which nothing exists
+// means "no file"; every other way of not getting a plain first line of at
+// most 1024 bytes is Unreadable, with a German reason, and nothing blocks or
+// reads without bound.
+TEST(FirstLine, IsTheTextBeforeTheFirstLineEndAndFailsClosed)
 {
-    testing_support::ProgramFolderFixture folder;
-    folder.write(QStringLiteral("start.ini"), "alt\r\n");
-    // The target's folder is a file, so no temporary file can be made
-    // beside it; that fails for root too.
-    folder.write(QStringLiteral("blocker"), "x");
-    QString error;
-    EXPECT_FALSE(replaceWithLine(folder.file(QStringLiteral("blocker/start.ini")), QStringLiteral("neu"), &error));
-    EXPECT_FALSE(error.isEmpty());
-    EXPECT_EQ(folder.read(QStringLiteral("start.ini")), QByteArray("alt\r\n"));
-}
-
-// ---- Folders and files that may not be written ----------------------------------
-
-// Replaces the file as a user whom permissions stop, with the file's size
-// limited to fileSizeLimit bytes; "1" or "0" and the reason.
-QString replaceAsOrdinaryUser(const QString &path, const QString &line, rlim_t fileSizeLimit = RLIM_INFINITY)
-{
-    return QString::fromUtf8(testing_support::asUnprivilegedUser([&] {
-        rlimit old {};
-        getrlimit(RLIMIT_FSIZE, &old);
-        rlimit cut = old; // the soft limit only, which can be raised again
-        cut.rlim_cur = std::min(fileSizeLimit, old.rlim_max);
-        setrlimit(RLIMIT_FSIZE, &cut);
-        const auto oldHandler = signal(SIGXFSZ, SIG_IGN);
-        QString error;
-        const bool written = replaceWithLine(path, line, &error);
-        signal(SIGXFSZ, oldHandler);
-        setrlimit(RLIMIT_FSIZE, &old);
-        return (written ? QByteArray("1") : QByteArray("0")) + error.toUtf8();
-    }));
-}
-
-class UnwritableFiles : public ::testing::Test
-{
-protected:
-    void SetUp() override
-    {
-        folder.write(QStringLiteral("start.ini"), "ein langes altes Passwort\r\nzweite Zeile\r\n");
-        chmod(folder.path(), 0777);
-        chmod(path(), 0666);
+    using S = FirstLine::Status;
+    const QByteArray full(1024, 'p');
+    const auto bytes = [](const QByteArray &content) { return [content](const QString &ini) { write(ini, content); }; };
+    const struct { const char *name; std::function<void(const QString &)> make; S status; QString textOrReason; } rows[] = {
+        {"CrLf", bytes("geheim\r\nzweite\r\n"), S::Ok, "geheim"},
+        {"LoneCr", bytes("geheim\rzweite"), S::Ok, "geheim"},
+        {"LoneLf", bytes("geheim\nzweite"), S::Ok, "geheim"},
+        {"NoLineEnd", bytes("geheim"), S::Ok, "geheim"},
+        {"EmptyFirstLineThenText", bytes("\r\ngeheim\r\n"), S::Ok, ""},
+        {"TrailingBlankKept", bytes("geheim \r\n"), S::Ok, "geheim "},
+        {"EmptyFile", bytes(""), S::NoLine, ""},
+        {"Windows1252", bytes("Gr\xfc\xdf" "e \x80\x84\r\n"), S::Ok, QStringLiteral(u"Grüße €„")},
+        {"NothingOfThatName", [](auto &) {}, S::Missing, ""},
+        {"NoProgramFolder", [](auto &ini) { QDir(QFileInfo(ini).path()).removeRecursively(); }, S::Missing, ""},
+        {"LinkToAFile", [](auto &ini) { write(ini + "2", "geheim\r\n"), QFile::link(ini + "2", ini); }, S::Ok, "geheim"},
+        {"LinkToNothing", [](auto &ini) { QFile::link(ini + "2", ini); }, S::Unreadable,
+            "ihre Verknüpfung zeigt auf nichts"},
+        {"LinkLoop", [](auto &ini) { QFile::link(ini, ini); }, S::Unreadable, "ihre Verknüpfung führt im Kreis"},
+        {"Folder", [](auto &ini) { QDir().mkdir(ini); }, S::Unreadable, "an ihrer Stelle liegt ein Ordner"},
+        {"FifoWithoutWriter", [](auto &ini) { mkfifo(QFile::encodeName(ini).constData(), 0600); }, S::Unreadable,
+            "sie ist keine gewöhnliche Datei"},
+        {"LinkToDevZero", [](auto &ini) { QFile::link("/dev/zero", ini); }, S::Unreadable,
+            "sie ist keine gewöhnliche Datei"},
+        {"FirstLineOf1024Bytes", bytes(full + "\r\nzwei"), S::Ok, full},
+        {"OnlyLineOf1024Bytes", bytes(full), S::Ok, full},
+        {"FirstLineOf1025Bytes", bytes(full + "q\r\n"), S::Unreadable, "ihre erste Zeile ist länger als 1024 Zeichen"},
+        {"LineOfTwoMegabytes", bytes(QByteArray(2 << 20, 'x')), S::Unreadable,
+            "ihre erste Zeile ist länger als 1024 Zeichen"},
+    };
+    for (const auto &row : rows) {
+        testing_support::ProgramFolderFixture folder;
+        const QString ini = folder.file(QStringLiteral("start.ini"));
+        row.make(ini);
+        const FirstLine line = readFirstLine(ini);
+        EXPECT_EQ(line.status, row.status) << row.name;
+        EXPECT_EQ(row.status == S::Unreadable ? line.error : line.text, row.textOrReason) << row.name;
     }
-    void TearDown() override { chmod(folder.path(), 0700); }
-    static void chmod(const QString &file, mode_t mode) { ::chmod(QFile::encodeName(file).constData(), mode); }
-    QString path() const { return folder.file(QStringLiteral("start.ini")); }
-    QStringList files() const { return QDir(folder.path()).entryList(QDir::Files | QDir::NoDotAndDotDot); }
+}
 
+TEST(FirstLine, AFileInAFolderThatCannotBeSearchedIsUnreadable)
+{
     testing_support::ProgramFolderFixture folder;
-};
-
-TEST_F(UnwritableFiles, AWritableFileInAReadOnlyFolderIsRewrittenInPlace)
-{
-    chmod(folder.path(), 0555);
-    EXPECT_EQ(replaceAsOrdinaryUser(path(), QStringLiteral("kurz")), QStringLiteral("1"));
-    EXPECT_EQ(folder.read(QStringLiteral("start.ini")), QByteArray("kurz\r\n"));
-    EXPECT_EQ(files(), QStringList({"start.ini"}));
+    QDir(folder.path()).mkdir(QStringLiteral("privat"));
+    write(folder.file(QStringLiteral("privat/start.ini")), "geheim\r\n");
+    chmod(folder.path(), 0711);
+    chmod(folder.file(QStringLiteral("privat")), 0744);
+    const QByteArray seen = testing_support::asUnprivilegedUser([&] {
+        const FirstLine line = readFirstLine(folder.file(QStringLiteral("privat/start.ini")));
+        return (line.status == FirstLine::Status::Unreadable ? "unreadable: " : "other: ") + line.error.toUtf8();
+    });
+    EXPECT_EQ(QString::fromUtf8(seen), QStringLiteral("unreadable: keine Berechtigung"));
 }
 
-TEST_F(UnwritableFiles, AReadOnlyFileInAReadOnlyFolderIsRefusedWithAGermanReason)
+// Replaced through a temporary file that is renamed over the old one, in
+// Windows-1252 with CR LF and "?" outside the code page. As a user whom
+// permissions stop (they stop no one running as root), with the file's size
+// limited: "1", or "0" and the reason; the old file stays whole, keeps its
+// permissions, and no temporary file is left.
+TEST(ReplaceWithLine, WritesOneLineOrKeepsTheOldFileAndSaysWhy)
 {
-    chmod(folder.path(), 0555);
-    chmod(path(), 0444);
-    EXPECT_EQ(replaceAsOrdinaryUser(path(), QStringLiteral("neu")),
-              QStringLiteral("0Die Datei \"start.ini\" kann nicht geschrieben werden: keine Berechtigung."));
-    EXPECT_EQ(folder.read(QStringLiteral("start.ini")), QByteArray("ein langes altes Passwort\r\nzweite Zeile\r\n"));
-}
-
-TEST_F(UnwritableFiles, AWriteCutShortKeepsTheOldFileAndLeavesNoTemporaryFile)
-{
-    EXPECT_EQ(replaceAsOrdinaryUser(path(), QStringLiteral("neu"), /*fileSizeLimit=*/1),
-              QStringLiteral("0Die Datei \"start.ini\" kann nicht geschrieben werden: sie darf nicht weiter wachsen."));
-    EXPECT_EQ(folder.read(QStringLiteral("start.ini")), QByteArray("ein langes altes Passwort\r\nzweite Zeile\r\n"));
-    EXPECT_EQ(files(), QStringList({"start.ini"}));
-}
-
-TEST_F(UnwritableFiles, TheReplacedFileKeepsItsPermissions)
-{
-    chmod(path(), 0640);
-    ASSERT_TRUE(replaceWithLine(path(), QStringLiteral("neu")));
-    struct stat info {};
-    ASSERT_EQ(stat(QFile::encodeName(path()).constData(), &info), 0);
-    EXPECT_EQ(info.st_mode & 0777, 0640u);
+    const QByteArray old("ein langes altes Passwort\r\nzweite Zeile\r\n");
+    const QString refused = QStringLiteral("0Die Datei \"start.ini\" kann nicht geschrieben werden: ");
+    const struct { const char *name; mode_t folderMode, fileMode; rlim_t sizeLimit; QString line, result;
+                   QByteArray after; } rows[] = {
+        {"OutsideTheCodePage", 0777, 0640, RLIM_INFINITY, QStringLiteral(u"Bär€😀"), "1", "B\xe4r\x80??\r\n"},
+        {"EmptyLine", 0777, 0640, RLIM_INFINITY, "", "1", "\r\n"},
+        {"WritableFileInAReadOnlyFolderIsRewrittenInPlace", 0555, 0666, RLIM_INFINITY, "kurz", "1", "kurz\r\n"},
+        {"ReadOnlyFileInAReadOnlyFolder", 0555, 0444, RLIM_INFINITY, "kurz", refused + "keine Berechtigung.", old},
+        {"WriteCutShort", 0777, 0666, 1, "kurz", refused + "sie darf nicht weiter wachsen.", old},
+    };
+    for (const auto &row : rows) {
+        testing_support::ProgramFolderFixture folder;
+        const QString path = folder.file(QStringLiteral("start.ini"));
+        folder.write(QStringLiteral("start.ini"), old);
+        chmod(path, row.fileMode);
+        chmod(folder.path(), row.folderMode);
+        const QByteArray result = testing_support::asUnprivilegedUser([&] {
+            rlimit limit {};
+            getrlimit(RLIMIT_FSIZE, &limit);
+            const rlimit unlimited = limit;
+            limit.rlim_cur = std::min(row.sizeLimit, limit.rlim_max); // the soft limit, which can be raised again
+            setrlimit(RLIMIT_FSIZE, &limit);
+            const auto oldHandler = signal(SIGXFSZ, SIG_IGN);
+            QString error;
+            const bool written = replaceWithLine(path, row.line, &error);
+            signal(SIGXFSZ, oldHandler);
+            setrlimit(RLIMIT_FSIZE, &unlimited);
+            return (written ? QByteArray("1") : QByteArray("0")) + error.toUtf8();
+        });
+        chmod(folder.path(), 0700);
+        EXPECT_EQ(QString::fromUtf8(result), row.result) << row.name;
+        EXPECT_EQ(folder.read(QStringLiteral("start.ini")), row.after) << row.name;
+        EXPECT_EQ(QDir(folder.path()).entryList(QDir::Files), QStringList({"start.ini"})) << row.name;
+        struct stat info {};
+        EXPECT_TRUE(stat(QFile::encodeName(path).constData(), &info) == 0 && (info.st_mode & 0777) == row.fileMode)
+            << row.name;
+    }
 }
 
 } // namespace

@@ -5,8 +5,6 @@
 
 #include <QtCore/QStringList>
 
-#include <memory>
-
 using platform::Clock;
 using platform::Timer;
 
@@ -29,121 +27,59 @@ protected:
     QStringList ticks;
 };
 
-TEST_F(TimerTest, TicksEveryIntervalFromTheMomentItIsSwitchedOn)
+// A timer ticks every interval from the moment it is switched on; an
+// interval of 0 never ticks; a timer destroyed in its own tick never ticks
+// again. The memory game's cover tick switches the computer's timer on at
+// every tick; its interval must go on. Off and on again, or a new interval,
+// starts a full interval. Equal due times tick as they were scheduled.
+TEST_F(TimerTest, TicksEveryIntervalFromTheMomentItIsSwitchedOnAndSwitchingOnAgainKeepsIt)
 {
-    Timer timer(1000);
-    record(timer, "t");
-    advance(500);
-    timer.setEnabled(true);
-    advance(2600);
-    EXPECT_EQ(ticks, QStringList({"t@1500", "t@2500"}));
-}
-
-// The memory game's cover tick switches the computer's timer on at every
-// tick; its interval must go on. Off and on again, or a new interval, starts
-// a full interval.
-TEST_F(TimerTest, SwitchingOnARunningTimerKeepsItsIntervalOffAndOnOrANewIntervalRestartsIt)
-{
-    Timer keeps(1000), restarts(1000), newInterval(1000);
+    Timer keeps(1000), restarts(1000), newInterval(1000), zero(0);
+    auto *once = new Timer(100);
     record(keeps, "keeps");
     record(restarts, "restarts");
     record(newInterval, "new");
-    keeps.setEnabled(true);
-    restarts.setEnabled(true);
-    newInterval.setEnabled(true);
+    record(zero, "zero");
+    record(*once, "once");
+    QObject::connect(once, &Timer::tick, [&] { delete once; });
+    advance(500);
+    for (Timer *t : {&keeps, &restarts, &newInterval, &zero, once})
+        t->setEnabled(true);
     advance(700);
     keeps.setEnabled(true);
     restarts.setEnabled(false);
     restarts.setEnabled(true);
     newInterval.setInterval(500);
     advance(1000);
-    EXPECT_EQ(ticks, QStringList({"keeps@1000", "new@1200", "restarts@1700", "new@1700"}));
+    EXPECT_EQ(ticks, QStringList({"once@600", "keeps@1500", "new@1700", "restarts@2200", "new@2200"}));
 }
 
-// At 1000 b was scheduled (at 0) before a was rescheduled (at 500).
-TEST_F(TimerTest, TicksComeInTheOrderTheIntervalsEndAndEqualOnesAsScheduled)
+// The real clock, with a source of real time that the test moves. Nothing
+// wakes it for a timer with an interval of 0.
+TEST_F(TimerTest, OnTheRealClockATimerStartedAfterMinutesWaitsItsIntervalNotLongerNorShorter)
 {
-    Timer a(500), b(1000), c(1000);
-    record(a, "a");
-    record(b, "b");
-    record(c, "c");
-    b.setEnabled(true);
-    a.setEnabled(true);
-    advance(300);
-    c.setEnabled(true);
-    advance(1000);
-    EXPECT_EQ(ticks, QStringList({"a@500", "b@1000", "a@1000", "c@1300"}));
-}
-
-TEST_F(TimerTest, ATimerDestroyedInItsOwnTickNeverTicksAgainAndAnIntervalOfZeroNeverTicks)
-{
-    auto *timer = new Timer(100);
-    Timer zero(0);
-    record(zero, "zero");
-    int count = 0;
-    QObject::connect(timer, &Timer::tick, [&] {
-        ++count;
-        delete timer;
-    });
-    timer->setEnabled(true);
-    zero.setEnabled(true);
-    advance(1000);
-    EXPECT_EQ(count, 1);
-    EXPECT_TRUE(ticks.isEmpty());
-}
-
-// The real clock, with a source of real time that the test moves.
-class RealClock : public TimerTest
-{
-protected:
-    void SetUp() override
-    {
-        TimerTest::SetUp();
-        m_driver = std::make_unique<platform::RealClockDriver>([this] { return real; });
-    }
-    void TearDown() override { m_driver.reset(); }
-
     qint64 real = 0;
-    std::unique_ptr<platform::RealClockDriver> m_driver;
-    platform::RealClockDriver &driver() { return *m_driver; }
-};
-
-TEST_F(RealClock, ATimerStartedAfterMinutesWaitsItsIntervalNotLongerNorShorter)
-{
-    EXPECT_EQ(driver().pendingWait(), -1);
+    platform::RealClockDriver driver([&] { return real; });
+    Timer zero(0);
+    zero.setEnabled(true);
+    EXPECT_EQ(driver.pendingWait(), -1);
     real = 5 * 60 * 1000; // the program ran for five minutes without a timer
     Timer timer(4000);
     record(timer, "t");
     timer.setEnabled(true);
-    EXPECT_EQ(driver().pendingWait(), 4000);
+    EXPECT_EQ(driver.pendingWait(), 4000);
     real += 3999;
-    driver().catchUp();
+    driver.catchUp();
     EXPECT_TRUE(ticks.isEmpty());
-    EXPECT_EQ(driver().pendingWait(), 1);
+    EXPECT_EQ(driver.pendingWait(), 1);
     real += 1;
-    driver().catchUp();
+    driver.catchUp();
     EXPECT_EQ(ticks, QStringList({"t@304000"}));
-    EXPECT_EQ(driver().pendingWait(), 4000);
-}
-
-// The program was busy for two seconds: the timer ticks once and goes on
-// from now, not in a burst of the ticks it missed.
-TEST_F(RealClock, ATimerThatFellBehindTicksOnceInsteadOfInABurst)
-{
-    Timer timer(100);
-    record(timer, "t");
-    timer.setEnabled(true);
-    real = 2050;
-    driver().catchUp();
-    EXPECT_EQ(ticks, QStringList({"t@2050"}));
-    EXPECT_EQ(driver().pendingWait(), 100);
-}
-
-TEST_F(RealClock, NothingWakesTheDriverForATimerWithAnIntervalOfZero)
-{
-    Timer zero(0);
-    zero.setEnabled(true);
-    EXPECT_EQ(driver().pendingWait(), -1);
+    EXPECT_EQ(driver.pendingWait(), 4000);
+    real += 9000; // the program was busy: one tick now, not a burst of the ticks it missed
+    driver.catchUp();
+    EXPECT_EQ(ticks, QStringList({"t@304000", "t@313000"}));
+    EXPECT_EQ(driver.pendingWait(), 4000);
 }
 
 } // namespace

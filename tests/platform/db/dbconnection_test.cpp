@@ -14,34 +14,22 @@ using platform::Transaction;
 
 namespace {
 
-TEST(DbConnection, CreatesADatabaseThatCommitsThroughAJournalSyncedWithItsFolder)
+// A power cut right after a commit must not bring the journal back; a
+// transaction keeps what it commits and undoes what goes without commit.
+TEST(DbConnection, CommitsThroughAJournalSyncedWithItsFolderAndUndoesWhatGoesWithoutCommit)
 {
     testing_support::ProgramFolderFixture folder;
     const QString path = folder.file(QStringLiteral("neu.db"));
+    auto opened = DbConnection::open(path);
+    ASSERT_TRUE(opened.isOk()) << opened.status().reason().toStdString();
+    const DbConnection &db = opened.value();
     {
-        auto opened = DbConnection::open(path);
-        ASSERT_TRUE(opened.isOk()) << opened.status().reason().toStdString();
-        ASSERT_TRUE(opened.value().exec("CREATE TABLE t (x); INSERT INTO t VALUES (1);").isOk());
-        // A power cut right after a commit must not bring the journal back.
-        auto modes
-            = opened.value().prepare("SELECT synchronous, journal_mode FROM pragma_synchronous, pragma_journal_mode");
+        auto modes = db.prepare("SELECT synchronous, journal_mode FROM pragma_synchronous, pragma_journal_mode");
         ASSERT_TRUE(modes.isOk());
         ASSERT_EQ(sqlite3_step(modes.value().get()), SQLITE_ROW);
         EXPECT_EQ(sqlite3_column_int(modes.value().get(), 0), 3) << "EXTRA";
         EXPECT_STREQ(reinterpret_cast<const char *>(sqlite3_column_text(modes.value().get(), 1)), "delete");
     }
-    auto again = DbConnection::open(path);
-    ASSERT_TRUE(again.isOk());
-    EXPECT_TRUE(again.value().exec("INSERT INTO t VALUES (2)").isOk());
-    EXPECT_EQ(testing_support::SqliteFile(path).rows("SELECT x FROM t"), QStringList({"1", "2"}));
-}
-
-TEST(Transaction, KeepsWhatItCommitsAndUndoesWhatGoesWithoutCommit)
-{
-    testing_support::ProgramFolderFixture folder;
-    auto opened = DbConnection::open(folder.file(QStringLiteral("t.db")));
-    ASSERT_TRUE(opened.isOk());
-    const DbConnection &db = opened.value();
     ASSERT_TRUE(db.exec("CREATE TABLE t (x)").isOk());
     {
         auto kept = Transaction::begin(db);
@@ -52,11 +40,9 @@ TEST(Transaction, KeepsWhatItCommitsAndUndoesWhatGoesWithoutCommit)
         ASSERT_TRUE(undone.isOk());
         ASSERT_TRUE(db.exec("INSERT INTO t VALUES (2)").isOk());
     }
-    auto sum = db.prepare("SELECT total(x) FROM t");
-    ASSERT_TRUE(sum.isOk());
-    ASSERT_EQ(sqlite3_step(sum.value().get()), SQLITE_ROW);
-    EXPECT_EQ(sqlite3_column_int(sum.value().get(), 0), 1);
     EXPECT_TRUE(Transaction::begin(db).isOk()) << "no transaction is left open";
+    EXPECT_EQ(testing_support::SqliteFile(path).rows("SELECT x FROM t"), QStringList({"1"}));
+    EXPECT_TRUE(DbConnection::open(path).isOk()) << "an existing database opens again";
 }
 
 // Every failure the engine or the system reports reaches the window as a
@@ -70,12 +56,7 @@ TEST(DbStatus, EveryEngineFailureBecomesAGermanReason)
     const QString noRight = QStringLiteral("Für die Datei \"Daten.mdb\" oder ihren Ordner fehlt die Berechtigung.");
     const QString noFolder = QStringLiteral("Der Ordner \"/schule\" für die Datei \"Daten.mdb\" ist nicht vorhanden.");
     const QString file = QStringLiteral("Die Datei \"Daten.mdb\" ");
-    const struct
-    {
-        int engineCode, systemErrno;
-        C code;
-        QString reason;
-    } rows[] = {
+    const struct { int engineCode, systemErrno; C code; QString reason; } rows[] = {
         {SQLITE_NOTADB, 0, C::NotADatabase, file + "ist keine Datenbank dieses Programms. Sie bleibt unverändert."},
         {SQLITE_CORRUPT, 0, C::Damaged, file + "ist beschädigt. Sie bleibt unverändert."},
         {SQLITE_BUSY, 0, C::Locked, file + busy},

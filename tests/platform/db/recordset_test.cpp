@@ -38,12 +38,9 @@ protected:
     {
         for (const QString &row : rows) {
             const QStringList v = row.split(u' ');
-            const auto value = [](const QString &x, bool text) {
-                return x == u"-" ? QStringLiteral("NULL") : text ? u'\'' + x + u'\'' : x;
-            };
-            const QString sql
-                = QStringLiteral("INSERT INTO userdaten VALUES (%1, %2, 'Memory', 1, '%3')")
-                      .arg(value(v[0], true), value(v[1], false), v.value(2, QStringLiteral("2024-03-05")));
+            const QString sql = QStringLiteral("INSERT INTO userdaten VALUES (NULLIF('%1', '-'), NULLIF('%2', '-'), "
+                                               "'Memory', 1, '%3')")
+                                    .arg(v[0], v[1], v.value(2, QStringLiteral("2024-03-05")));
             ASSERT_TRUE(db.exec(sql.toUtf8().constData()).isOk()) << sql.toStdString();
         }
     }
@@ -64,16 +61,9 @@ protected:
         return list.join(u' ');
     }
 
-    QString tableNames()
-    {
-        return testing_support::SqliteFile(db.path()).rows("SELECT Name FROM userdaten").join(u' ');
-    }
-
     testing_support::ProgramFolderFixture folder;
     DbConnection db;
 };
-
-// ---- Opening ------------------------------------------------------------------
 
 TEST_F(RecordSetTest, GivesTheRecordsInTheQuerysOrderEqualKeysInAppendOrder)
 {
@@ -126,23 +116,18 @@ TEST_F(RecordSetTest, FieldsReadAsTheBoundBoxesShowThemAndByNameInAnyCase)
     EXPECT_EQ(records.fieldText(u"Alter"), QString());
 }
 
-// ---- Position, finds and Delete as scripts ------------------------------------
-
 // A step and the state it leaves: "position name" (name "-" when empty),
 // then " nomatch", " eof", " bof" as they hold, " bad" or " refused" when the
 // step failed (a malformed criterion; nothing to move to or delete), and
 // " *" when the set announced a change of its current record.
 struct Step
 {
-    const char *operation;
-    const char *criterion;
-    const char *state;
+    const char *operation, *criterion, *state;
 };
 
 struct ScriptCase
 {
-    const char *name;
-    const char *sql;
+    const char *name, *sql;
     QStringList rows;
     std::vector<Step> steps;
     const char *tableAfter; // names left in the table
@@ -189,7 +174,7 @@ TEST_P(RecordSetScript, LeavesTheStatesWrittenBesideEachStep)
         EXPECT_EQ(state(records, status, announced), QString::fromUtf8(step.state))
             << step.operation << " " << step.criterion;
     }
-    EXPECT_EQ(tableNames(), QString::fromUtf8(c.tableAfter));
+    EXPECT_EQ(testing_support::SqliteFile(db.path()).rows("SELECT Name FROM userdaten").join(u' '), c.tableAfter);
 }
 
 const char kAny[] = "Name like '*'";
@@ -244,15 +229,24 @@ INSTANTIATE_TEST_SUITE_P(Scripts, RecordSetScript,
             "DeletingOneOfTwoEqualRecordsLeavesTheOther", kByName, {"a 1", "a 1"}, {{"Delete", "", "-1 - *"}}, "a"}),
     [](const auto &row) { return std::string(row.param.name); });
 
-// ---- AddNew / Update ---------------------------------------------------------------------
-
-TEST_F(RecordSetTest, AnAddedRecordIsStoredWithItsTypesAndJoinsTheSetAtItsEnd)
+// A value that does not fit its field is refused; what fits is stored with
+// its field's type and joins the set at its end.
+TEST_F(RecordSetTest, AnAddedRecordIsStoredWithItsTypesAndValuesThatDoNotFitAreRefused)
 {
     add({"a 5", "b 9"});
     RecordSet records = open(kByPoints);
     ASSERT_TRUE(records.AddNew().isOk());
+    const std::pair<const char16_t *, QVariant> refused[] = {{u"Punkte", QStringLiteral("viele")}, {u"Punkte", 32768},
+        {u"Level", -32769}, {u"Datum", QStringLiteral("gestern")}, {u"Alter", 7}};
+    for (const auto &[field, value] : refused)
+        EXPECT_EQ(records.setField(QStringView(field), value).code(), DbStatus::Code::BadValue)
+            << value.toString().toStdString();
+    records.CancelUpdate();
+    EXPECT_EQ(records.Update().code(), DbStatus::Code::NoCurrentRecord);
+    EXPECT_EQ(records.setField(u"Name", QStringLiteral("x")).code(), DbStatus::Code::NoCurrentRecord);
+    ASSERT_TRUE(records.AddNew().isOk());
     for (const auto &[field, value] : std::initializer_list<std::pair<const char16_t *, QVariant>> {
-             {u"name", QStringLiteral("Neu")}, {u"PUNKTE", qint16(1)}, {u"Level", 2}, {u"Datum", QDate(2024, 2, 29)}})
+             {u"name", QStringLiteral("Neu")}, {u"PUNKTE", -32768}, {u"Level", 32767}, {u"Datum", QDate(2024, 2, 29)}})
         ASSERT_TRUE(records.setField(QStringView(field), value).isOk());
     ASSERT_TRUE(records.Update().isOk());
     EXPECT_EQ(records.AbsolutePosition(), 0) << "the current record stays";
@@ -261,27 +255,9 @@ TEST_F(RecordSetTest, AnAddedRecordIsStoredWithItsTypesAndJoinsTheSetAtItsEnd)
     EXPECT_EQ(names(records), QStringLiteral("a b Neu"));
     EXPECT_EQ(testing_support::SqliteFile(db.path()).rows(
                   "SELECT typeof(Punkte), Level, Datum FROM userdaten WHERE Name = 'Neu'"),
-        QStringList({"integer|2|2024-02-29"}));
+        QStringList({"integer|32767|2024-02-29"}));
     RecordSet reopened = open(kByPoints);
     EXPECT_EQ(names(reopened), QStringLiteral("Neu a b"));
-}
-
-TEST_F(RecordSetTest, ValuesThatDoNotFitTheirFieldAreRefusedAndNothingIsStored)
-{
-    RecordSet records = open("userdaten");
-    ASSERT_TRUE(records.AddNew().isOk());
-    const std::pair<const char16_t *, QVariant> refused[] = {
-        {u"Punkte", QStringLiteral("viele")}, {u"Punkte", 32768}, {u"Level", -32769},
-        {u"Datum", QStringLiteral("gestern")}, {u"Alter", 7}};
-    for (const auto &[field, value] : refused)
-        EXPECT_EQ(records.setField(QStringView(field), value).code(), DbStatus::Code::BadValue)
-            << value.toString().toStdString();
-    EXPECT_TRUE(records.setField(u"Punkte", -32768).isOk());
-    EXPECT_TRUE(records.setField(u"Level", 32767).isOk());
-    records.CancelUpdate();
-    EXPECT_EQ(records.Update().code(), DbStatus::Code::NoCurrentRecord);
-    EXPECT_EQ(records.setField(u"Name", QStringLiteral("x")).code(), DbStatus::Code::NoCurrentRecord);
-    EXPECT_EQ(tableNames(), QString());
 }
 
 TEST_F(RecordSetTest, AnAppendOnlySetReadsNoRecordsButStoresNewOnesAndKeepsItsConnection)

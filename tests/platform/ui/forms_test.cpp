@@ -34,16 +34,8 @@ public:
     int ticks = 0;
 };
 
-class frmModal : public Form
-{
-    QUIRLIX_FORM(frmModal)
-public:
-    frmModal()
-        : Form(staticName())
-    {
-        setClientSizeTwips(2000, 1000);
-    }
-};
+// A plain window of the registry's own, shown modal or hidden.
+const QString kOther = QStringLiteral("frmModal");
 
 class FormsTest : public testing_support::WindowTest
 {
@@ -53,48 +45,46 @@ protected:
         WindowTest::SetUp();
         loads = 0;
         Forms::instance().registerForm<frmA>();
-        Forms::instance().registerForm<frmModal>();
+        testing_support::registerStandIn(kOther);
         Forms::instance().setOnLastClosed([this] { ++lastClosed; });
     }
 
     int lastClosed = 0;
 };
 
-TEST_F(FormsTest, AWindowExistsOnceHideKeepsItAndCloseStartsAfresh)
+// A window exists once: hiding one that does not exist creates it hidden,
+// showing it again keeps what it holds, closing it starts afresh. The window
+// system's close request closes only a window with a close box. A closed
+// window is deleted later, but no tick reaches it after the close; the
+// process ends only when no window is left, a hidden one counting.
+TEST_F(FormsTest, AWindowExistsOnceAndClosingItStopsItsTimersAtOnce)
 {
     frmA *form = Forms::instance().hide<frmA>();
     ASSERT_NE(form, nullptr);
-    EXPECT_FALSE(form->isVisible()) << "hiding a window that does not exist creates it hidden";
+    EXPECT_FALSE(form->isVisible());
     form->edit->setText(QStringLiteral("Anna"));
     EXPECT_EQ(Forms::instance().show<frmA>(), form);
-    EXPECT_TRUE(form->isVisible());
+    form->close();
+    EXPECT_TRUE(form->isVisible()) << "no close box";
     EXPECT_EQ(form->edit->text(), QStringLiteral("Anna"));
-    EXPECT_EQ(loads, 1);
-
-    Forms::instance().close<frmA>();
+    EXPECT_EQ(form->client()->size(), QSize(200, 133)) << "fifteen twips a pixel";
+    form->timer->setEnabled(true);
+    Forms::instance().hide(kOther);
+    platform::Clock::instance().advance(1000);
+    form->setBorder(Form::Border::FixedSingle, /*closeBox=*/true);
+    form->close();
     EXPECT_EQ(Forms::instance().find<frmA>(), nullptr);
+    platform::Clock::instance().advance(5000);
+    EXPECT_EQ(form->ticks, 1);
     testing_support::flushClosedWindows();
     EXPECT_EQ(Forms::instance().show<frmA>()->edit->text(), QString());
     EXPECT_EQ(loads, 2);
     EXPECT_EQ(Forms::instance().show(QStringLiteral("frmUnbekannt")), nullptr);
-    EXPECT_EQ(Forms::instance().count(), 1);
-}
-
-// The window is deleted later; until then no tick may reach it. The process
-// ends only when no window exists, a hidden one counting.
-TEST_F(FormsTest, ClosingAWindowStopsItsTimersAtOnceAndTheLastOneEndsTheProcess)
-{
-    frmA *form = Forms::instance().show<frmA>();
-    Forms::instance().hide<frmModal>();
-    form->timer->setEnabled(true);
-    platform::Clock::instance().advance(1000);
+    EXPECT_EQ(Forms::instance().count(), 2);
     Forms::instance().close<frmA>();
-    platform::Clock::instance().advance(5000);
-    EXPECT_EQ(form->ticks, 1);
     EXPECT_EQ(lastClosed, 0) << "a hidden window keeps the process alive";
-    Forms::instance().close<frmModal>();
+    Forms::instance().close(kOther);
     EXPECT_EQ(lastClosed, 1);
-    testing_support::flushClosedWindows();
 }
 
 // A dialog kept hidden only to show its entries again (the password change
@@ -103,16 +93,16 @@ TEST_F(FormsTest, ClosingAWindowStopsItsTimersAtOnceAndTheLastOneEndsTheProcess)
 TEST_F(FormsTest, AHiddenWindowMarkedNotToKeepTheProcessAliveGoesWithTheLastOther)
 {
     Forms::instance().hide<frmA>();
-    Forms::instance().show<frmModal>()->setKeepsProcessAliveWhenHidden(false);
-    EXPECT_NE(Forms::instance().hide<frmModal>(), nullptr);
+    Forms::instance().show(kOther)->setKeepsProcessAliveWhenHidden(false);
+    EXPECT_NE(Forms::instance().hide(kOther), nullptr);
     EXPECT_EQ(lastClosed, 0);
     Forms::instance().close<frmA>();
-    EXPECT_EQ(Forms::instance().find<frmModal>(), nullptr);
+    EXPECT_EQ(Forms::instance().find(kOther), nullptr);
     EXPECT_EQ(lastClosed, 1);
 
-    Forms::instance().show<frmModal>()->setKeepsProcessAliveWhenHidden(false);
+    Forms::instance().show(kOther)->setKeepsProcessAliveWhenHidden(false);
     EXPECT_EQ(lastClosed, 1) << "visible, it keeps the process alive";
-    EXPECT_EQ(Forms::instance().hide<frmModal>(), nullptr);
+    EXPECT_EQ(Forms::instance().hide(kOther), nullptr);
     EXPECT_EQ(lastClosed, 2);
 }
 
@@ -124,32 +114,16 @@ TEST_F(FormsTest, AModalShowBlocksTheOthersReturnsWhenTheWindowClosesAndTimersTi
     bool blocked = false;
     int ticksInside = -1;
     testing_support::whenModal([&](QWidget *modal) {
-        blocked = modal == Forms::instance().find<frmModal>() && modal->windowModality() == Qt::ApplicationModal;
+        blocked = modal == Forms::instance().find(kOther) && modal->windowModality() == Qt::ApplicationModal;
         platform::Clock::instance().advance(3000);
         ticksInside = owner->ticks;
-        Forms::instance().close<frmModal>();
+        Forms::instance().close(kOther);
     });
-    Forms::instance().showModal<frmModal>();
+    Forms::instance().showModal(kOther);
     EXPECT_TRUE(blocked);
     EXPECT_EQ(ticksInside, 3);
-    EXPECT_EQ(Forms::instance().find<frmModal>(), nullptr);
+    EXPECT_EQ(Forms::instance().find(kOther), nullptr);
     EXPECT_EQ(QApplication::activeModalWidget(), nullptr);
-}
-
-TEST_F(FormsTest, TheWindowSystemsCloseRequestIsIgnoredWithoutACloseBox)
-{
-    frmA *form = Forms::instance().show<frmA>();
-    form->close();
-    EXPECT_EQ(Forms::instance().find<frmA>(), form);
-    EXPECT_TRUE(form->isVisible());
-    form->setBorder(Form::Border::FixedSingle, /*closeBox=*/true);
-    form->close();
-    EXPECT_EQ(Forms::instance().find<frmA>(), nullptr);
-}
-
-TEST_F(FormsTest, ClientSizeIsGivenInTwipsAtFifteenTwipsAPixel)
-{
-    EXPECT_EQ(Forms::instance().show<frmA>()->client()->size(), QSize(200, 133));
 }
 
 } // namespace
