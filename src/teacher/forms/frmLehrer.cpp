@@ -90,6 +90,9 @@ frmLehrer::frmLehrer()
     setBorder(Border::FixedSingle, /*closeBox=*/false);
     setBackColor(kNavy);
     setClientSizeTwips(11880, 8595);
+    // The font a window of the platform gives the controls that set none:
+    // the buttons' captions fit their designed sizes only in it.
+    setFont(platform::vbFont(QStringLiteral("MS Sans Serif"), 8.25));
 
     const QFont times = platform::vbFont(QStringLiteral("Times New Roman"), 12);
     lblSuchen = platform::makeLabel(client(), QStringLiteral("Suchen nach:"), times,
