@@ -63,7 +63,7 @@ TEST_F(HighscoreWindow, FillsItsColumnsOnTheFirstTickAndZurückLeadsBack)
     EXPECT_EQ(shown(window->txtSpiel), QStringLiteral("Schweinchen Schmetterling Memory"));
     EXPECT_EQ(shown(window->txtLevel), QStringLiteral("3 1 2"));
     EXPECT_EQ(shown(window->txtDatum), QStringLiteral("02.05.2024 03.05.2024 01.05.2024"));
-    EXPECT_EQ(window->txtVarName->text(), QStringLiteral("Anna")) << "the bound boxes stand where the walk ended";
+    EXPECT_EQ(window->txtVar[platform::ListColumn::Name]->text(), QStringLiteral("Anna")) << "the bound boxes stand where the walk ended";
     testing_support::shoot(window, QStringLiteral("frmHighscore"));
 
     QTest::mouseClick(window->cmdZurück, Qt::LeftButton);
