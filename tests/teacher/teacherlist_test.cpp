@@ -1,0 +1,299 @@
+#include "platform/datasource.h"
+#include "platform/recordset.h"
+#include "support/killchild.h"
+#include "support/sqlitefile.h"
+#include "support/testsupport.h"
+#include "teacher/teacherlist.h"
+#include "teacherdata.h"
+
+using platform::DbStatus;
+using teacher_testing::numberedNames;
+using teacher_testing::saveNames;
+
+namespace {
+
+constexpr auto byName = [](const auto &row) { return std::string(row.param.name); };
+
+// The teacher view's five columns.
+class Columns : public ListColumnsOutput
+{
+public:
+    void setColumns(const platform::RecordColumns &columns) override { shown = columns; }
+    QStringList names() const
+    {
+        return shown.text[0].isEmpty() ? QStringList() : shown.text[0].split(QStringLiteral("\r\n"));
+    }
+    platform::RecordColumns shown;
+};
+
+bool execute(const char *sql)
+{
+    return testing_support::SqliteFile(platform::resultsDatabasePath()).execute(QString::fromUtf8(sql));
+}
+
+// The names in the file, in the order they were saved.
+QStringList storedNames()
+{
+    QStringList names;
+    for (const QString &row : testing_support::SqliteFile(platform::resultsDatabasePath()).records())
+        names << row.section(u'|', 0, 0);
+    return names;
+}
+
+class TeacherListTest : public ::testing::Test
+{
+protected:
+    void SetUp() override { datliste.setDatabaseName(platform::resultsDatabasePath()); }
+    QString current() const { return datliste.Recordset().fieldText(u"Name"); }
+
+    testing_support::ProgramFolderFixture folder;
+    platform::DataSource datliste;
+    Columns out;
+    TeacherList list {datliste, out, /*busyTimeoutMs=*/150};
+};
+
+// ---- The full list, Up, Down and the search, press by press ---------------------------
+
+// Steps, each a press ("Liste" for the full list, "Up", "Down" or
+// "Suche:<text>") and what the teacher sees after it: the name column
+// ("first..last" for more than five consecutive records of the list by name,
+// else the names joined by commas, "-" for none), Versatz, the record number
+// in the caption of datliste, and "!" when the window says "nicht gefunden".
+struct Scenario
+{
+    const char *name;
+    QStringList records;
+    const char *steps;
+};
+
+class Paging : public TeacherListTest, public ::testing::WithParamInterface<Scenario>
+{
+};
+
+TEST_P(Paging, ShowsWhatTheTeacherExpectsAfterEveryPress)
+{
+    saveNames(GetParam().records);
+    QStringList sorted = GetParam().records;
+    std::sort(sorted.begin(), sorted.end());
+    for (const QString &step : QString::fromUtf8(GetParam().steps).split(QStringLiteral("; "))) {
+        SCOPED_TRACE(step.toStdString());
+        const QString press = step.section(u' ', 0, 0);
+        bool found = true;
+        if (press == u"Liste")
+            found = list.fullList().isOk();
+        else if (press == u"Up")
+            list.up();
+        else
+            found = press == u"Down" ? list.down() : list.search(press.section(u':', 1));
+        const QStringList names = out.names();
+        const qsizetype first = sorted.indexOf(names.value(0));
+        const bool run = names.size() > 5 && first >= 0 && sorted.mid(first, names.size()) == names;
+        const QString rows = names.isEmpty() ? QStringLiteral("-")
+            : run                            ? names.first() + ".." + names.last()
+                                             : names.join(u',');
+        const QString number
+            = recordNumberCaption(datliste.Recordset().AbsolutePosition()).remove(QStringLiteral("Datensatz Nr.: "));
+        EXPECT_EQ(
+            QStringLiteral("%1 %2 %3 %4%5").arg(press, rows).arg(list.Versatz()).arg(number, found ? "" : " !"), step);
+    }
+}
+
+// 30 records, saved in reverse, of which only Mo1 to Mo5 begin with "Mo":
+// A00..A14 come before them in the list, Z00..Z09 after.
+QStringList thirtyWithFiveMo()
+{
+    QStringList names
+        = numberedNames(15, "A") + QStringList({"Mo1", "Mo2", "Mo3", "Mo4", "Mo5"}) + numberedNames(10, "Z");
+    std::reverse(names.begin(), names.end());
+    return names;
+}
+
+// K07 is the record at position 7 of the list by name. After a page the
+// current record is its last row; after a press that draws nothing, the
+// record that its finds reached.
+INSTANTIATE_TEST_SUITE_P(Lists, Paging,
+    ::testing::Values(Scenario {"NoRecord", {}, "Liste - 0 0; Up - 1 0; Down - 1 0; Up - 1 0"},
+        Scenario {"FourteenRecordsNeverDraw", numberedNames(14),
+            "Liste K00..K13 0 1; Down K00..K13 0 3; Up K00..K13 1 1; Down K00..K13 1 4; Suche:K K00..K13 1 14; "
+            "Down K00..K13 1 3"},
+        Scenario {"Fifteen", numberedNames(15), "Liste K00..K14 0 1; Down K00..K14 0 3; Up K00..K13 0 14"},
+        Scenario {"Sixteen", numberedNames(16),
+            "Liste K00..K15 0 1; Down K02..K15 1 16; Down K02..K15 1 4; Up K00..K13 0 14"},
+        Scenario {"ThirtyDownDownUpUpUp", numberedNames(30),
+            "Liste K00..K29 0 1; Down K02..K15 1 16; Down K03..K16 2 17; Up K01..K14 1 15; Up K00..K13 0 14; "
+            "Up K00..K13 0 14"},
+        Scenario {"FiveMoAmongThirty", thirtyWithFiveMo(),
+            "Liste A00..Z09 0 1; Suche:Mo Mo1,Mo2,Mo3,Mo4,Mo5 0 20; Down Mo3,Mo4,Mo5 1 20; Down Mo4,Mo5 2 20; "
+            "Down Mo5 3 20; Down Mo5 4 20 !; Up A03..Mo2 3 17; Down A03..Mo2 4 20 !; Liste A00..Z09 0 1; "
+            "Down A02..Mo1 1 16"}),
+    byName);
+
+struct SearchCase
+{
+    const char *name;
+    std::vector<const char *> typed; // the search box's text after each change
+    const char *shown; // the name column after the last change
+    int nichtGefunden; // changes that found nothing
+};
+
+class Search : public TeacherListTest, public ::testing::WithParamInterface<SearchCase>
+{
+};
+
+TEST_P(Search, ListsTheNamesThatBeginWithTheTextAndNeverFailsOnWhatIsTyped)
+{
+    saveNames({"Anna", "anton", "O'Brien", "Jörg", "Jürgen", "[Gast]", "Ben?", "Max", "Moritz", "mona", "Ömer", "Zoe",
+        "1a", "Bea*"});
+    ASSERT_TRUE(list.fullList().isOk());
+    int nichtGefunden = 0;
+    for (const char *text : GetParam().typed)
+        nichtGefunden += list.search(QString::fromUtf8(text)) ? 0 : 1;
+    EXPECT_EQ(list.Suchmodus(), 1);
+    EXPECT_EQ(out.names().join(u' '), QString::fromUtf8(GetParam().shown));
+    EXPECT_EQ(nichtGefunden, GetParam().nichtGefunden);
+}
+
+// The list by name sorts ASCII letters without regard to case: kEveryone.
+const char kEveryone[] = "1a [Gast] Anna anton Bea* Ben? Jörg Jürgen Max mona Moritz O'Brien Zoe Ömer";
+INSTANTIATE_TEST_SUITE_P(Texts, Search,
+    ::testing::Values(SearchCase {"MThenMo", {"M", "Mo"}, "mona Moritz", 0},
+        SearchCase {"UmlautInOtherCase", {"jÖ"}, "Jörg", 0},
+        SearchCase {"StarForAnyRun", {"*r"}, "Jörg Jürgen Moritz O'Brien Ömer", 0},
+        SearchCase {"QuestionMarkForOneCharacter", {"?n"}, "Anna anton", 0},
+        SearchCase {"HashForOneDigit", {"#"}, "1a", 0},
+        SearchCase {"AValidListKeepsItsMeaning", {"[ab]e"}, "Bea* Ben?", 0},
+        SearchCase {"AnApostropheIsFoundByTypingIt", {"O'"}, "O'Brien", 0},
+        SearchCase {"AnUnclosedBracketStandsForItself", {"[", "[G"}, "[Gast]", 0},
+        SearchCase {"ABracketOfAnInvalidListStandsForItself", {"[z-a]"}, kEveryone, 1},
+        SearchCase {"NothingTwiceInARowKeepsTheListing", {"M", "X", "X'"}, "Max mona Moritz", 2},
+        SearchCase {"AnEmptyTextListsEveryNamedRecord", {"Z", ""}, kEveryone, 0}),
+    byName);
+
+// ---- Deletions ---------------------------------------------------------------------------
+
+TEST_F(TeacherListTest, TheNextOrTheNewLastRecordBecomesCurrentAndAllDataLeavesFiveEmptyColumns)
+{
+    saveNames(numberedNames(4));
+    ASSERT_TRUE(list.fullList().isOk());
+    datliste.moveNext();
+    ASSERT_TRUE(list.deleteCurrent().isOk());
+    EXPECT_EQ(current(), QStringLiteral("K02"));
+    datliste.moveLast();
+    ASSERT_TRUE(list.deleteCurrent().isOk());
+    EXPECT_EQ(current(), QStringLiteral("K02"));
+    EXPECT_EQ(storedNames(), QStringList({"K00", "K02"}));
+
+    // The re-list: search mode over, the first record current.
+    list.search(QStringLiteral("K02"));
+    ASSERT_TRUE(list.fullList().isOk());
+    EXPECT_EQ(out.names(), QStringList({"K00", "K02"}));
+    EXPECT_EQ(current(), QStringLiteral("K00"));
+    EXPECT_EQ(list.Suchmodus(), 0);
+
+    datliste.moveLast(); // wherever the teacher stands
+    ASSERT_TRUE(list.deleteAll().isOk());
+    EXPECT_TRUE(storedNames().isEmpty());
+    saveNames({QStringLiteral("Anna")});
+    ASSERT_TRUE(list.fullList().isOk());
+    ASSERT_TRUE(list.deleteCurrent().isOk()); // the only record
+    EXPECT_EQ(datliste.Recordset().AbsolutePosition(), -1);
+    ASSERT_TRUE(list.fullList().isOk());
+    EXPECT_EQ(out.shown.text, platform::RecordColumns().text);
+    EXPECT_TRUE(list.deleteCurrent().isOk());
+    EXPECT_TRUE(list.deleteAll().isOk());
+}
+
+// A refusal (here another program's rule that keeps K03, then a lock) deletes
+// nothing, "Alle Daten löschen" included.
+TEST_F(TeacherListTest, ARefusedDeleteDeletesNothingAndSaysWhy)
+{
+    saveNames(numberedNames(6));
+    ASSERT_TRUE(execute("CREATE TRIGGER keep BEFORE DELETE ON userdaten WHEN old.Name = 'K03' "
+                        "BEGIN SELECT RAISE(ABORT, 'keep K03'); END;"));
+    ASSERT_TRUE(list.fullList().isOk());
+    EXPECT_TRUE(deleteFailureMessage(list.deleteAll()).startsWith(QStringLiteral("Es wurde nichts gelöscht.\n\n")));
+    ASSERT_TRUE(list.fullList().isOk());
+    for (int i = 0; i < 3; ++i)
+        datliste.moveNext();
+    EXPECT_FALSE(list.deleteCurrent().isOk());
+    testing_support::SqliteFile other(platform::resultsDatabasePath());
+    ASSERT_TRUE(other.execute(QStringLiteral("BEGIN EXCLUSIVE")));
+    datliste.moveFirst();
+    EXPECT_EQ(list.deleteCurrent().code(), DbStatus::Code::Locked);
+    other.execute(QStringLiteral("ROLLBACK"));
+    EXPECT_EQ(storedNames(), numberedNames(6));
+}
+
+// Damage that neither the list nor a delete reads (a page of another
+// program's table beside ours) is still damage: nothing is written.
+TEST_F(TeacherListTest, ADamagedFileIsNotWrittenByADelete)
+{
+    saveNames(numberedNames(3));
+    ASSERT_TRUE(execute("CREATE TABLE notizen (t BLOB); WITH RECURSIVE n(x) AS (SELECT 1 UNION ALL SELECT x + 1 FROM "
+                        "n WHERE x < 20) INSERT INTO notizen SELECT zeroblob(1000) FROM n;"));
+    QFile file(platform::resultsDatabasePath());
+    ASSERT_TRUE(file.open(QIODevice::ReadWrite) && file.seek(file.size() - 4096));
+    file.write(QByteArray(4096, '\x5A'));
+    file.close();
+    const QByteArray before = folder.read(QStringLiteral("Daten.mdb"));
+    ASSERT_TRUE(list.fullList().isOk());
+    const DbStatus refused = list.deleteCurrent();
+    EXPECT_EQ(refused.code(), DbStatus::Code::Damaged) << refused.reason().toStdString();
+    EXPECT_EQ(list.deleteAll().code(), DbStatus::Code::Damaged);
+    EXPECT_EQ(folder.read(QStringLiteral("Daten.mdb")), before);
+}
+
+TEST_F(TeacherListTest, AForeignFileIsReportedListedEmptyAndNeverWritten)
+{
+    ASSERT_TRUE(execute("CREATE TABLE kunden (name TEXT); INSERT INTO kunden VALUES ('x');"));
+    const QByteArray before = folder.read(QStringLiteral("Daten.mdb"));
+    out.shown.text[0] = QStringLiteral("vorher");
+    const DbStatus status = list.fullList();
+    EXPECT_TRUE(listFailureMessage(status).startsWith(QStringLiteral("Die Ergebnisse können nicht angezeigt werden.")));
+    EXPECT_EQ(out.names(), QStringList());
+    list.deleteCurrent();
+    list.deleteAll();
+    EXPECT_EQ(folder.read(QStringLiteral("Daten.mdb")), before);
+}
+
+// A child lists the records and deletes as the teacher would (the second
+// record by name, or all), reports that the delete returned and is killed.
+char killDeleter(bool all, useconds_t waitUs = 0)
+{
+    return testing_support::killChild(
+        [all](int report) {
+            platform::DataSource source;
+            source.setDatabaseName(platform::resultsDatabasePath());
+            Columns columns;
+            TeacherList teacher(source, columns);
+            teacher.fullList();
+            source.moveNext();
+            const char done = (all ? teacher.deleteAll() : teacher.deleteCurrent()).isOk() ? 'D' : 'F';
+            [[maybe_unused]] const ssize_t n = write(report, &done, 1);
+        },
+        waitUs);
+}
+
+TEST_F(TeacherListTest, AProcessKilledRightAfterADeleteLosesNoOtherRecordAndOneDeletingAllLeavesAllOrNothing)
+{
+    saveNames(numberedNames(300));
+    ASSERT_EQ(killDeleter(/*all=*/false), 'D');
+    QStringList expected = numberedNames(300);
+    expected.removeAt(1);
+    EXPECT_EQ(testing_support::SqliteFile(platform::resultsDatabasePath()).integrity(), QStringLiteral("ok"));
+    EXPECT_EQ(storedNames(), expected);
+
+    for (int round = 0; round < 8; ++round) {
+        if (storedNames().isEmpty())
+            saveNames(numberedNames(2000));
+        const qsizetype before = storedNames().size();
+        // A kill at a moment that varies by round, or once the delete returned.
+        const char done = killDeleter(/*all=*/true, round % 2 == 0 ? 2000 + round * 4000 : 0);
+        ASSERT_EQ(testing_support::SqliteFile(platform::resultsDatabasePath()).integrity(), QStringLiteral("ok"));
+        const qsizetype left = storedNames().size();
+        EXPECT_TRUE(left == 0 || left == before) << left << " records left in round " << round;
+        EXPECT_TRUE(done != 'D' || left == 0) << "round " << round;
+    }
+}
+
+} // namespace
