@@ -1,5 +1,4 @@
 #include "platform/recordlist.h"
-#include "platform/recordset.h"
 #include "platform/resultsdb.h"
 #include "results/highscore.h"
 #include "results/saving.h"
@@ -30,32 +29,39 @@ const char kManyRecords[] = "WITH RECURSIVE n(x) AS (SELECT 1 UNION ALL SELECT x
 
 PlayState play(const char *name, qint16 points, const char *name2 = "", qint16 points2 = 0)
 {
-    PlayState state;
-    state.SpielerName = QString::fromUtf8(name);
-    state.SpielerPunkte = points;
-    state.SpielerName2 = QString::fromUtf8(name2);
-    state.SpielerPunkte2 = points2;
-    state.SpielName = QStringLiteral("Memory");
-    state.SpielLevel = 2;
-    return state;
+    return {QString::fromUtf8(name), QStringLiteral("Memory"), {}, 2, points, QString::fromUtf8(name2), points2};
 }
 
-// A page that an append does not touch, overwritten.
-void damageAPage(const QString &path)
-{
-    QFile file(path);
-    ASSERT_TRUE(file.open(QIODevice::ReadWrite) && file.size() > 4 * 4096);
-    file.seek(3 * 4096);
-    file.write(QByteArray(4096, '\x5A'));
-}
-
-class AppendRecords : public ::testing::Test
+// The program folder, and records as the list reads them: "Name Punkte", "-"
+// for a Null name, appended in the order given.
+class ResultsFile : public ::testing::Test
 {
 protected:
-    QString path() const { return platform::resultsDatabasePath(); }
+    static QString path() { return platform::resultsDatabasePath(); }
     QStringList folderFiles() const
     {
         return QDir(folder.path()).entryList(QDir::Files | QDir::Dirs | QDir::NoDotAndDotDot | QDir::System);
+    }
+    static void add(const QStringList &records)
+    {
+        QString sql = QString::fromLatin1(kTable);
+        for (const QString &record : records) {
+            const QString name = record.section(u' ', 0, 0);
+            sql += QStringLiteral("INSERT INTO userdaten VALUES (%1, %2, 'Memory', 1, '2024-05-01');")
+                       .arg(name == u"-" ? QStringLiteral("NULL") : u'\'' + name + u'\'', record.section(u' ', 1));
+        }
+        ASSERT_TRUE(SqliteFile(path()).execute(sql));
+    }
+    // The list's rows in the same form.
+    static QStringList rows(const platform::RecordColumns &columns)
+    {
+        const QStringList names = columns[platform::ListColumn::Name].split(QStringLiteral("\r\n"));
+        const QStringList points = columns[platform::ListColumn::Punkte].split(QStringLiteral("\r\n"));
+        QStringList rows;
+        for (qsizetype k = 0; k < points.size() && !points[k].isEmpty(); ++k)
+            rows << names.value(k) + u' ' + points[k];
+        EXPECT_EQ(names.size(), points.size());
+        return rows;
     }
 
     testing_support::ProgramFolderFixture folder;
@@ -74,7 +80,7 @@ struct SaveCase
     QStringList stored; // "Name|Punkte|Spiel|Level", each dated 2024-06-03
 };
 
-class Save : public AppendRecords, public ::testing::WithParamInterface<SaveCase>
+class Save : public ResultsFile, public ::testing::WithParamInterface<SaveCase>
 {
 };
 
@@ -110,7 +116,7 @@ INSTANTIATE_TEST_SUITE_P(Rules, Save,
 
 // The table we lay out keeps another program's values within the record,
 // so the lists never meet them.
-TEST_F(AppendRecords, OurTableRefusesValuesOutsideTheRecordFromAnyone)
+TEST_F(ResultsFile, OurTableRefusesValuesOutsideTheRecordFromAnyone)
 {
     ASSERT_TRUE(appendRecords(path(), anna).isOk());
     SqliteFile file(path());
@@ -162,7 +168,7 @@ struct RefusedCase
     const char16_t *reason; // a part of the German reason
 };
 
-class Refused : public AppendRecords, public ::testing::WithParamInterface<RefusedCase>
+class Refused : public ResultsFile, public ::testing::WithParamInterface<RefusedCase>
 {
 };
 
@@ -211,7 +217,7 @@ INSTANTIATE_TEST_SUITE_P(Files, Refused,
 
 // ---- Two records, one transaction -------------------------------------------------------
 
-TEST_F(AppendRecords, WhenTheSecondRecordFailsNeitherIsStoredAndTheMessageSaysSo)
+TEST_F(ResultsFile, WhenTheSecondRecordFailsNeitherIsStoredAndTheMessageSaysSo)
 {
     ASSERT_TRUE(appendRecords(path(), anna).isOk());
     ASSERT_TRUE(
@@ -236,7 +242,7 @@ void haltHere(sqlite3_context *, int, sqlite3_value **)
     pause();
 }
 
-TEST_F(AppendRecords, AProcessKilledBetweenTheTwoRecordsLeavesNeither)
+TEST_F(ResultsFile, AProcessKilledBetweenTheTwoRecordsLeavesNeither)
 {
     ASSERT_TRUE(appendRecords(path(), anna).isOk());
     ASSERT_TRUE(SqliteFile(path()).execute(QStringLiteral(
@@ -257,7 +263,7 @@ TEST_F(AppendRecords, AProcessKilledBetweenTheTwoRecordsLeavesNeither)
     EXPECT_EQ(file.records(), QStringList({"Anna|7|Memory|2|2024-06-03"}));
 }
 
-TEST_F(AppendRecords, ALockReleasedWithinTheWaitOnlyDelaysTheSave)
+TEST_F(ResultsFile, ALockReleasedWithinTheWaitOnlyDelaysTheSave)
 {
     SqliteFile other(path());
     ASSERT_TRUE(other.execute(QString::fromLatin1(kTable) + QStringLiteral("BEGIN EXCLUSIVE;")));
@@ -272,16 +278,17 @@ TEST_F(AppendRecords, ALockReleasedWithinTheWaitOnlyDelaysTheSave)
 
 // The whole file is checked once per run, and again only when it is no
 // longer as our own last commit left it.
-TEST_F(AppendRecords, AFileThatChangedUnderUsIsCheckedAgainAndOneAsWeLeftItIsNot)
+TEST_F(ResultsFile, AFileThatChangedUnderUsIsCheckedAgainAndOneAsWeLeftItIsNot)
 {
     ASSERT_TRUE(appendRecords(path(), annaAndBert).isOk());
     ASSERT_TRUE(SqliteFile(path()).execute(QString::fromLatin1(kManyRecords)));
     ASSERT_TRUE(appendRecords(path(), anna).isOk()) << "checked again and found sound";
-    struct stat left
-    {
-    };
+    struct stat left {};
     ASSERT_EQ(stat(QFile::encodeName(path()).constData(), &left), 0);
-    damageAPage(path());
+    QFile file(path()); // a page that an append does not touch, overwritten
+    ASSERT_TRUE(file.open(QIODevice::ReadWrite) && file.size() > 4 * 4096 && file.seek(3 * 4096));
+    file.write(QByteArray(4096, '\x5A'));
+    file.close();
     const timespec times[2] = {left.st_atim, left.st_mtim};
     ASSERT_EQ(utimensat(AT_FDCWD, QFile::encodeName(path()).constData(), times, 0), 0);
     EXPECT_TRUE(appendRecords(path(), anna).isOk()) << "the same size and time as our commit left: not read again";
@@ -290,36 +297,7 @@ TEST_F(AppendRecords, AFileThatChangedUnderUsIsCheckedAgainAndOneAsWeLeftItIsNot
     EXPECT_EQ(appendRecords(path(), anna).code(), DbStatus::Code::Damaged);
 }
 
-// ---- The highscore list and the filler it walks with ------------------------------------
-
-// Records as "Name Punkte", "-" for a Null name, appended in the order
-// given; the list's rows in the same form.
-class HighscoreTest : public ::testing::Test
-{
-protected:
-    static void add(const QStringList &records)
-    {
-        QString sql = QString::fromLatin1(kTable);
-        for (const QString &record : records) {
-            const QString name = record.section(u' ', 0, 0);
-            sql += QStringLiteral("INSERT INTO userdaten VALUES (%1, %2, 'Memory', 1, '2024-05-01');")
-                       .arg(name == u"-" ? QStringLiteral("NULL") : u'\'' + name + u'\'', record.section(u' ', 1));
-        }
-        ASSERT_TRUE(SqliteFile(platform::resultsDatabasePath()).execute(sql));
-    }
-    static QStringList rows(const platform::RecordColumns &columns)
-    {
-        const QStringList names = columns[platform::ListColumn::Name].split(QStringLiteral("\r\n"));
-        const QStringList points = columns[platform::ListColumn::Punkte].split(QStringLiteral("\r\n"));
-        QStringList rows;
-        for (qsizetype k = 0; k < points.size() && !points[k].isEmpty(); ++k)
-            rows << names.value(k) + u' ' + points[k];
-        EXPECT_EQ(names.size(), points.size());
-        return rows;
-    }
-
-    testing_support::ProgramFolderFixture folder;
-};
+// ---- The highscore list ----------------------------------------------------------------
 
 struct HighscoreCase
 {
@@ -328,33 +306,32 @@ struct HighscoreCase
     QStringList shown;
 };
 
-class Highscore : public HighscoreTest, public ::testing::WithParamInterface<HighscoreCase>
+class Highscore : public ResultsFile, public ::testing::WithParamInterface<HighscoreCase>
 {
 };
 
 TEST_P(Highscore, ShowsTheTenBestHighestFirst)
 {
     add(GetParam().records);
-    const HighscoreList list = loadHighscore(platform::resultsDatabasePath());
+    const HighscoreList list = loadHighscore(path());
     ASSERT_TRUE(list.status.isOk()) << list.status.reason().toStdString();
     EXPECT_EQ(rows(list.columns), GetParam().shown);
 }
 
+using H = HighscoreCase;
 INSTANTIATE_TEST_SUITE_P(Lists, Highscore,
-    ::testing::Values(HighscoreCase {"NoRecordNoRow", {}, {}}, HighscoreCase {"OneRecord", {"Anna -3"}, {"Anna -3"}},
-        HighscoreCase {"ElevenRecords", {"a 5", "b 1", "c 10", "d 7", "e 3", "f 2", "g 9", "h 4", "i 8", "j 6", "k 11"},
+    ::testing::Values(H {"NoRecordNoRow", {}, {}}, H {"OneRecord", {"Anna -3"}, {"Anna -3"}},
+        H {"ElevenRecords", {"a 5", "b 1", "c 10", "d 7", "e 3", "f 2", "g 9", "h 4", "i 8", "j 6", "k 11"},
             {"k 11", "c 10", "g 9", "i 8", "d 7", "j 6", "a 5", "h 4", "e 3", "f 2"}},
-        HighscoreCase {"EqualPointsLastAppendedFirst", {"erst 5", "zweit 5", "dritt 5", "klein 1"},
+        H {"EqualPointsLastAppendedFirst", {"erst 5", "zweit 5", "dritt 5", "klein 1"},
             {"dritt 5", "zweit 5", "erst 5", "klein 1"}},
         // The walk counts four further rows but finds only two named records
         // before the best; it stops instead of listing the last one again.
-        HighscoreCase {
-            "UnnamedRecordsArePassedOverAndNoneRepeats", {"a 1", "- 2", "b 3", "- 4", "c 5"}, {"c 5", "b 3", "a 1"}},
-        HighscoreCase {
-            "ALineBreakInANameStaysInItsRow", {"b 3", "Max\r\nMo 5", "a\u2028z 4"}, {"Max  Mo 5", "a z 4", "b 3"}}),
+        H {"UnnamedRecordsArePassedOverAndNoneRepeats", {"a 1", "- 2", "b 3", "- 4", "c 5"}, {"c 5", "b 3", "a 1"}},
+        H {"ALineBreakInANameStaysInItsRow", {"b 3", "Max\r\nMo 5", "a\u2028z 4"}, {"Max  Mo 5", "a z 4", "b 3"}}),
     byName);
 
-TEST_F(HighscoreTest, WithoutADatabaseTheListIsEmptyAndNothingIsWritten)
+TEST_F(ResultsFile, WithoutADatabaseTheHighscoreListIsEmptyAndNothingIsWritten)
 {
     folder.write(QStringLiteral("Leer.mdb"), {});
     for (const char *file : {"Neu.mdb", "Leer.mdb"}) {
@@ -364,31 +341,6 @@ TEST_F(HighscoreTest, WithoutADatabaseTheListIsEmptyAndNothingIsWritten)
     }
     EXPECT_FALSE(QFile::exists(folder.file(QStringLiteral("Neu.mdb"))));
     EXPECT_EQ(folder.read(QStringLiteral("Leer.mdb")), QByteArray());
-}
-
-// A first row replaces what the columns held; a malformed criterion is
-// returned before any find, adding no row.
-TEST_F(HighscoreTest, TheFillersFirstRowReplacesTheColumnsAndABadCriterionAddsNone)
-{
-    add({"a 1", "b 2", "c 3", "d 4"});
-    auto db = platform::openResultsDatabase(platform::resultsDatabasePath(), platform::ResultsUse::Read);
-    ASSERT_TRUE(db.isOk());
-    auto records = platform::RecordSet::open(db.value(), QStringLiteral("Select * from userdaten ORDER BY Name"));
-    ASSERT_TRUE(records.isOk());
-    platform::RecordListFiller filler(records.value());
-    filler.addFirstRow();
-    filler.addNextRow();
-    records.value().MoveLast();
-    filler.addFirstRow();
-    EXPECT_EQ(filler
-                  .walk(platform::FindDirection::Previous, QStringLiteral("Name like 'O'Brien*'"),
-                      platform::StopRule::NoMatch, 10)
-                  .code(),
-        DbStatus::Code::BadCriterion);
-    EXPECT_TRUE(
-        filler.walk(platform::FindDirection::Previous, QStringLiteral("Name like '*'"), platform::StopRule::Count, 2)
-            .isOk());
-    EXPECT_EQ(rows(filler.columns()), QStringList({"d 4", "c 3", "b 2"}));
 }
 
 } // namespace

@@ -12,6 +12,20 @@ using Login = LoginCheck::Result;
 using Change = PasswordChange::Result;
 constexpr auto byName = [](const auto &row) { return std::string(row.param.name); };
 
+// A program folder whose "start.ini" is a folder when a case says "/".
+template<class Case> class WithStartIni : public ::testing::TestWithParam<Case>
+{
+protected:
+    void SetUp() override
+    {
+        if (this->GetParam().startIni == "/")
+            ASSERT_TRUE(QDir(folder.path()).mkdir(QStringLiteral("start.ini")));
+        else if (!this->GetParam().startIni.isNull())
+            folder.write(QStringLiteral("start.ini"), this->GetParam().startIni);
+    }
+    testing_support::ProgramFolderFixture folder;
+};
+
 struct LoginCase
 {
     const char *name;
@@ -20,19 +34,11 @@ struct LoginCase
     Login result;
 };
 
-class PasswordCheck : public ::testing::TestWithParam<LoginCase>
-{
-protected:
-    testing_support::ProgramFolderFixture folder;
-};
+using PasswordCheck = WithStartIni<LoginCase>;
 
 TEST_P(PasswordCheck, ComparesTheTypedTextWithTheFirstLineExactly)
 {
     const LoginCase &c = GetParam();
-    if (c.startIni == "/")
-        ASSERT_TRUE(QDir(folder.path()).mkdir(QStringLiteral("start.ini")));
-    else if (!c.startIni.isNull())
-        folder.write(QStringLiteral("start.ini"), c.startIni);
     const LoginCheck check = checkPassword(c.typed);
     EXPECT_EQ(check.result, c.result);
     EXPECT_EQ(check.message.contains(QStringLiteral("\"start.ini\" kann nicht gelesen werden")),
@@ -68,27 +74,20 @@ struct ChangeCase
     QString repeated;
     Change result;
     const char *message; // the message, or a part of it that names the reason
-    QByteArray file; // start.ini afterwards; it held "alt", or was a folder when this is "/"
+    QByteArray file; // start.ini afterwards
+    QByteArray startIni = "alt\r\n";
 };
 
-class PasswordChangeTest : public ::testing::TestWithParam<ChangeCase>
-{
-protected:
-    testing_support::ProgramFolderFixture folder;
-};
+using PasswordChangeTest = WithStartIni<ChangeCase>;
 
 TEST_P(PasswordChangeTest, WritesOnlyAPasswordThatCanBeTypedAgain)
 {
     const ChangeCase &c = GetParam();
-    if (c.file == "/")
-        ASSERT_TRUE(QDir(folder.path()).mkdir(QStringLiteral("start.ini")));
-    else
-        folder.write(QStringLiteral("start.ini"), "alt\r\n");
     const PasswordChange change = changePassword(c.entry, c.repeated);
     EXPECT_EQ(change.result, c.result);
     EXPECT_TRUE(change.message.contains(QString::fromUtf8(c.message))) << change.message.toStdString();
     EXPECT_EQ(change.title, QLatin1String(c.result == Change::Mismatch ? "Fehler" : ""));
-    if (c.file != "/") {
+    if (c.startIni != "/") {
         EXPECT_EQ(folder.read(QStringLiteral("start.ini")), c.file);
     }
     if (c.result == Change::Changed || c.result == Change::Cleared) {
@@ -116,7 +115,7 @@ INSTANTIATE_TEST_SUITE_P(Entries, PasswordChangeTest,
         P {"AFileThatCannotBeWritten", "neu", "neu", Change::NotWritten,
             "Das Passwort wurde nicht geändert.\n\nDie Datei \"start.ini\" kann nicht geschrieben werden: an ihrer "
             "Stelle liegt ein Ordner.",
-            "/"}),
+            {}, "/"}),
     byName);
 
 } // namespace

@@ -52,13 +52,14 @@ protected:
     TeacherList list {datliste, out, /*busyTimeoutMs=*/150};
 };
 
-// ---- The full list, Up, Down and the search, press by press ---------------------------
+// ---- The full list, Up, Down, the search and the deletions, press by press -------------
 
-// Steps, each a press ("Liste" for the full list, "Up", "Down" or
-// "Suche:<text>") and what the teacher sees after it: the name column
-// ("first..last" for more than five consecutive records of the list by name,
-// else the names joined by commas, "-" for none), Versatz, the record number
-// in the caption of datliste, and "!" when the window says "nicht gefunden".
+// Steps, each a press ("Liste" for the full list, "Up", "Down", "Suche:<text>",
+// the arrows "Next" and "Last", "Löschen" or "Alle" for "Alle Daten löschen")
+// and what the teacher sees after it: the name column ("first..last" for more
+// than five consecutive records of the list by name, else the names joined by
+// commas, "-" for none), Versatz, the record number in the caption of
+// datliste, and "!" when the window says "nicht gefunden" or a delete fails.
 struct Scenario
 {
     const char *name;
@@ -83,6 +84,10 @@ TEST_P(Paging, ShowsWhatTheTeacherExpectsAfterEveryPress)
             found = list.fullList().isOk();
         else if (press == u"Up")
             list.up();
+        else if (press == u"Next" || press == u"Last") // the arrows of datliste
+            press == u"Next" ? datliste.moveNext() : datliste.moveLast();
+        else if (press == u"Löschen" || press == u"Alle")
+            found = (press == u"Alle" ? list.deleteAll() : list.deleteCurrent()).isOk();
         else
             found = press == u"Down" ? list.down() : list.search(press.section(u':', 1));
         const QStringList names = out.names();
@@ -125,7 +130,15 @@ INSTANTIATE_TEST_SUITE_P(Lists, Paging,
         Scenario {"FiveMoAmongThirty", thirtyWithFiveMo(),
             "Liste A00..Z09 0 1; Suche:Mo Mo1,Mo2,Mo3,Mo4,Mo5 0 20; Down Mo3,Mo4,Mo5 1 20; Down Mo4,Mo5 2 20; "
             "Down Mo5 3 20; Down Mo5 4 20 !; Up A03..Mo2 3 17; Down A03..Mo2 4 20 !; Liste A00..Z09 0 1; "
-            "Down A02..Mo1 1 16"}),
+            "Down A02..Mo1 1 16"},
+        // After a delete the next record is current, or the new last; the
+        // list is built anew by the window. All data goes wherever the
+        // teacher stands; deleting the only record leaves no record current.
+        Scenario {"Deletions", numberedNames(4),
+            "Liste K00,K01,K02,K03 0 1; Next K00,K01,K02,K03 0 2; Löschen K00,K01,K02,K03 0 2; "
+            "Last K00,K01,K02,K03 0 3; Löschen K00,K01,K02,K03 0 2; Suche:K02 K02 0 2; Liste K00,K02 0 1; "
+            "Last K00,K02 0 2; Alle K00,K02 0 0; Liste - 0 0"},
+        Scenario {"TheOnlyRecord", {"Anna"}, "Liste Anna 0 1; Löschen Anna 0 0; Liste - 0 0; Löschen - 0 0; Alle - 0 0"}),
     byName);
 
 struct SearchCase
@@ -170,38 +183,6 @@ INSTANTIATE_TEST_SUITE_P(Texts, Search,
     byName);
 
 // ---- Deletions ---------------------------------------------------------------------------
-
-TEST_F(TeacherListTest, TheNextOrTheNewLastRecordBecomesCurrentAndAllDataLeavesFiveEmptyColumns)
-{
-    saveNames(numberedNames(4));
-    ASSERT_TRUE(list.fullList().isOk());
-    datliste.moveNext();
-    ASSERT_TRUE(list.deleteCurrent().isOk());
-    EXPECT_EQ(current(), QStringLiteral("K02"));
-    datliste.moveLast();
-    ASSERT_TRUE(list.deleteCurrent().isOk());
-    EXPECT_EQ(current(), QStringLiteral("K02"));
-    EXPECT_EQ(storedNames(), QStringList({"K00", "K02"}));
-
-    // The re-list: search mode over, the first record current.
-    list.search(QStringLiteral("K02"));
-    ASSERT_TRUE(list.fullList().isOk());
-    EXPECT_EQ(out.names(), QStringList({"K00", "K02"}));
-    EXPECT_EQ(current(), QStringLiteral("K00"));
-    EXPECT_EQ(list.Suchmodus(), 0);
-
-    datliste.moveLast(); // wherever the teacher stands
-    ASSERT_TRUE(list.deleteAll().isOk());
-    EXPECT_TRUE(storedNames().isEmpty());
-    saveNames({QStringLiteral("Anna")});
-    ASSERT_TRUE(list.fullList().isOk());
-    ASSERT_TRUE(list.deleteCurrent().isOk()); // the only record
-    EXPECT_EQ(datliste.Recordset().AbsolutePosition(), -1);
-    ASSERT_TRUE(list.fullList().isOk());
-    EXPECT_EQ(out.shown.text, platform::RecordColumns().text);
-    EXPECT_TRUE(list.deleteCurrent().isOk());
-    EXPECT_TRUE(list.deleteAll().isOk());
-}
 
 // A refusal (here another program's rule that keeps K03, then a lock) deletes
 // nothing, "Alle Daten löschen" included.
