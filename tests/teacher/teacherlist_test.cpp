@@ -3,14 +3,34 @@
 #include "support/killchild.h"
 #include "support/sqlitefile.h"
 #include "support/testsupport.h"
+#include "platform/resultsdb.h"
+#include "results/saving.h"
 #include "teacher/teacherlist.h"
-#include "teacherdata.h"
+
+#include <gtest/gtest.h>
 
 using platform::DbStatus;
-using teacher_testing::numberedNames;
-using teacher_testing::saveNames;
 
 namespace {
+
+// Saves the names as the save window would, in the order given.
+void saveNames(const QStringList &names)
+{
+    std::vector<ResultRecord> records;
+    for (int i = 0; i < names.size(); ++i)
+        records.push_back({names[i], static_cast<qint16>(i), QStringLiteral("Memory"), 1, QDate(2024, 3, 1)});
+    const DbStatus status = appendRecords(platform::resultsDatabasePath(), records);
+    ASSERT_TRUE(status.isOk()) << status.reason().toStdString();
+}
+
+// "K00", "K01", ...: a name's number is its position in the list by name.
+QStringList numberedNames(int count, const char *prefix = "K")
+{
+    QStringList names;
+    for (int i = 0; i < count; ++i)
+        names << QStringLiteral("%1%2").arg(QLatin1String(prefix)).arg(i, 2, 10, QLatin1Char('0'));
+    return names;
+}
 
 constexpr auto byName = [](const auto &row) { return std::string(row.param.name); };
 
