@@ -69,8 +69,6 @@ protected:
     const std::vector<ResultRecord> annaAndBert = recordsToSave(play("Anna", 7, "Bert", -3), 2, QDate(2024, 6, 3));
 };
 
-// ---- Which records a game leaves, after what the file held ----------------------------
-
 struct SaveCase
 {
     const char *name;
@@ -117,8 +115,6 @@ TEST_F(ResultsFile, OurTableRefusesValuesOutsideTheRecordFromAnyone)
         EXPECT_FALSE(file.execute(QStringLiteral("INSERT INTO userdaten VALUES ") + QLatin1String(row))) << row;
     EXPECT_EQ(file.records().size(), 1);
 }
-
-// ---- Files that are not ours, and files that cannot be written -------------------------
 
 // Lays at path what a case names: "sql:<SQL>", "folder", "foreign beside a
 // journal" (that the engine would play back into it) or "chmod <folder>
@@ -189,20 +185,16 @@ using R = RefusedCase;
 
 INSTANTIATE_TEST_SUITE_P(Files, Refused,
     ::testing::Values(
-        R {"AForeignFileBesideAJournal", "foreign beside a journal", C::NotADatabase, u"ist keine Datenbank dieses Programms"},
+        R {"AForeignFileBesideAJournal", "foreign beside a journal", C::NotADatabase, u"keine Datenbank dieses Programms"},
         R {"AnotherProgramsDatabase", "sql:CREATE TABLE kunden (name)"},
         R {"UserdatenWithoutDatum", "sql:CREATE TABLE userdaten (Name, Punkte INT, Spiel, Level INT)"},
         R {"PointsAsTextFromASpreadsheet",
             "sql:CREATE TABLE userdaten (Name TEXT, Punkte TEXT, Spiel TEXT, Level TEXT, Datum TEXT)"},
         R {"LevelWithoutAType", "sql:CREATE TABLE userdaten (Name, Punkte REAL, Spiel, Level, Datum)"},
-        R {"AFolderInPlaceOfTheFile", "folder", C::CannotOpen,
-            u"An der Stelle der Datei \"Daten.mdb\" liegt ein Ordner."},
+        R {"AFolderInPlaceOfTheFile", "folder", C::CannotOpen, u"der Datei \"Daten.mdb\" liegt ein Ordner."},
         R {"AFileThatCannotBeWritten", "chmod 755 444", C::ReadOnly, u"ist schreibgeschützt"},
-        R {"AFolderThatCannotBeWrittenReportsTheFirstCause", "chmod 555", C::NoPermission,
-            u"Für die Datei \"Daten.mdb\" oder ihren Ordner fehlt die Berechtigung."}),
+        R {"AFolderThatCannotBeWrittenReportsTheFirstCause", "chmod 555", C::NoPermission, u"fehlt die Berechtigung."}),
     byName);
-
-// ---- Two records, one transaction -------------------------------------------------------
 
 TEST_F(ResultsFile, WhenTheSecondRecordFailsNeitherIsStoredAndTheMessageSaysSo)
 {
@@ -283,8 +275,6 @@ TEST_F(ResultsFile, AFileThatChangedUnderUsIsCheckedAgainAndOneAsWeLeftItIsNot)
     ASSERT_EQ(utimensat(AT_FDCWD, QFile::encodeName(path()).constData(), nullptr, 0), 0);
     EXPECT_EQ(appendRecords(path(), anna).code(), DbStatus::Code::Damaged);
 }
-
-// ---- The highscore list ----------------------------------------------------------------
 
 struct HighscoreCase
 {

@@ -57,10 +57,10 @@ protected:
 TEST_F(TeacherWindows, WithoutAPasswordTheTeacherPagesSearchesDeletesAndGoesBack)
 {
     ASSERT_TRUE(testing_support::SqliteFile(platform::resultsDatabasePath())
-                    .execute(QStringLiteral("CREATE TABLE userdaten (Name TEXT, Punkte INT, Spiel TEXT, Level INT, Datum "
-                                            "DATE); WITH RECURSIVE n(x) AS (SELECT 0 UNION ALL SELECT x + 1 FROM n WHERE "
-                                            "x < 29) INSERT INTO userdaten SELECT printf('K%02d', x), x, 'Schweinchen', 1, "
-                                            "'2024-03-01' FROM n;")));
+                    .execute(QStringLiteral("CREATE TABLE userdaten (Name TEXT, Punkte INT, Spiel TEXT, Level INT, "
+                                            "Datum DATE); WITH RECURSIVE n(x) AS (SELECT 0 UNION ALL SELECT x + 1 "
+                                            "FROM n WHERE x < 29) INSERT INTO userdaten SELECT printf('K%02d', x), "
+                                            "x, 'Schweinchen', 1, '2024-03-01' FROM n;")));
     main->mnuLogin->trigger();
     frmLehrer *view = Forms::instance().find<frmLehrer>();
     ASSERT_TRUE(view && QTest::qWaitForWindowExposed(view));
@@ -68,9 +68,8 @@ TEST_F(TeacherWindows, WithoutAPasswordTheTeacherPagesSearchesDeletesAndGoesBack
     testing_support::shoot(view, QStringLiteral("frmLehrer"));
     for (QPushButton *button : view->findChildren<QPushButton *>()) { // each caption whole, on two lines at most
         const QRect room = button->rect().adjusted(3, 2, -3, -2);
-        EXPECT_TRUE(
-            room.contains(button->fontMetrics().boundingRect(room, Qt::AlignCenter | Qt::TextWordWrap, button->text())))
-            << button->text().toStdString();
+        const QRect text = button->fontMetrics().boundingRect(room, Qt::AlignCenter | Qt::TextWordWrap, button->text());
+        EXPECT_TRUE(room.contains(text)) << button->text().toStdString();
     }
     EXPECT_FALSE(main->isVisible());
     EXPECT_TRUE(view->cmdZurück->hasFocus());
