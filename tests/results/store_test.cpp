@@ -185,7 +185,7 @@ using R = RefusedCase;
 
 INSTANTIATE_TEST_SUITE_P(Files, Refused,
     ::testing::Values(
-        R {"AForeignFileBesideAJournal", "foreign beside a journal", C::NotADatabase, u"keine Datenbank dieses Programms"},
+        R {"AForeignFileBesideAJournal", "foreign beside a journal", C::NotADatabase, u"ist keine Datenbank"},
         R {"AnotherProgramsDatabase", "sql:CREATE TABLE kunden (name)"},
         R {"UserdatenWithoutDatum", "sql:CREATE TABLE userdaten (Name, Punkte INT, Spiel, Level INT)"},
         R {"PointsAsTextFromASpreadsheet",

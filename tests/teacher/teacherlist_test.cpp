@@ -47,11 +47,6 @@ public:
     platform::RecordColumns shown;
 };
 
-bool execute(const char *sql)
-{
-    return SqliteFile(platform::resultsDatabasePath()).execute(QString::fromUtf8(sql));
-}
-
 // The names in the file, in the order they were saved.
 QStringList storedNames()
 {
@@ -149,17 +144,15 @@ INSTANTIATE_TEST_SUITE_P(Lists, Paging,
             "Liste A00..Z09 0 1; Suche:Mo Mo1,Mo2,Mo3,Mo4,Mo5 0 20; Down Mo3,Mo4,Mo5 1 20; Down Mo4,Mo5 2 20; "
             "Down Mo5 3 20; Down Mo5 4 20 !; Up A03..Mo2 3 17; Down A03..Mo2 4 20 !; Liste A00..Z09 0 1; "
             "Down A02..Mo1 1 16"},
-        // After a delete the next record is current, or the new last; the
-        // list is built anew by the window. All data goes wherever the
-        // teacher stands; deleting the only record leaves no record current.
+        // After a delete the next record is current, or the new last, or none;
+        // "Alle" deletes wherever the teacher stands. The window lists anew.
         S {"Deletions", numberedNames(4),
             "Liste K00,K01,K02,K03 0 1; Next K00,K01,K02,K03 0 2; Löschen K00,K01,K02,K03 0 2; "
             "Last K00,K01,K02,K03 0 3; Löschen K00,K01,K02,K03 0 2; Suche:K02 K02 0 2; Liste K00,K02 0 1; "
             "Last K00,K02 0 2; Alle K00,K02 0 0; Liste - 0 0"},
         S {"TheOnlyRecord", {"Anna"}, "Liste Anna 0 1; Löschen Anna 0 0; Liste - 0 0; Löschen - 0 0; Alle - 0 0"},
-        // The search never fails on what is typed: "*", "?", "#" and a valid
-        // list keep their meaning; an apostrophe or a "[" that opens no valid
-        // list stands for itself.
+        // "*", "?", "#" and a valid list keep their meaning; an apostrophe or a
+        // "[" that opens no valid list stands for itself: nothing typed fails.
         S {"MThenMo", kSearched, "Liste 1a..Ömer 0 1; Suche:M Max,mona,Moritz 0 11; Suche:Mo mona,Moritz 0 11"},
         S {"UmlautInOtherCase", kSearched, "Liste 1a..Ömer 0 1; Suche:jÖ Jörg 0 7"},
         S {"StarForAnyRun", kSearched, "Liste 1a..Ömer 0 1; Suche:*r Jörg,Jürgen,Moritz,O'Brien,Ömer 0 14"},
@@ -182,19 +175,19 @@ INSTANTIATE_TEST_SUITE_P(Lists, Paging,
 TEST_F(TeacherListTest, ARefusedDeleteDeletesNothingAndSaysWhy)
 {
     saveNames(numberedNames(6));
-    ASSERT_TRUE(execute("CREATE TRIGGER keep BEFORE DELETE ON userdaten WHEN old.Name = 'K03' "
-                        "BEGIN SELECT RAISE(ABORT, 'keep K03'); END;"));
+    SqliteFile file(platform::resultsDatabasePath());
+    ASSERT_TRUE(file.execute(QStringLiteral("CREATE TRIGGER keep BEFORE DELETE ON userdaten WHEN old.Name = 'K03' "
+                                            "BEGIN SELECT RAISE(ABORT, 'keep K03'); END;")));
     ASSERT_TRUE(list.fullList().isOk());
     EXPECT_TRUE(deleteFailureMessage(list.deleteAll()).startsWith(QStringLiteral("Es wurde nichts gelöscht.\n\n")));
     ASSERT_TRUE(list.fullList().isOk());
     for (int i = 0; i < 3; ++i)
         datliste.moveNext();
     EXPECT_FALSE(list.deleteCurrent().isOk());
-    SqliteFile other(platform::resultsDatabasePath());
-    ASSERT_TRUE(other.execute(QStringLiteral("BEGIN EXCLUSIVE")));
+    ASSERT_TRUE(file.execute(QStringLiteral("BEGIN EXCLUSIVE")));
     datliste.moveFirst();
     EXPECT_EQ(list.deleteCurrent().code(), DbStatus::Code::Locked);
-    other.execute(QStringLiteral("ROLLBACK"));
+    file.execute(QStringLiteral("ROLLBACK"));
     EXPECT_EQ(storedNames(), numberedNames(6));
 }
 
@@ -203,8 +196,10 @@ TEST_F(TeacherListTest, ARefusedDeleteDeletesNothingAndSaysWhy)
 TEST_F(TeacherListTest, ADamagedFileIsNotWrittenByADelete)
 {
     saveNames(numberedNames(3));
-    ASSERT_TRUE(execute("CREATE TABLE notizen (t BLOB); WITH RECURSIVE n(x) AS (SELECT 1 UNION ALL SELECT x + 1 FROM "
-                        "n WHERE x < 20) INSERT INTO notizen SELECT zeroblob(1000) FROM n;"));
+    ASSERT_TRUE(SqliteFile(platform::resultsDatabasePath())
+                    .execute(QStringLiteral("CREATE TABLE notizen (t BLOB); WITH RECURSIVE n(x) AS (SELECT 1 "
+                                            "UNION ALL SELECT x + 1 FROM n WHERE x < 20) INSERT INTO notizen "
+                                            "SELECT zeroblob(1000) FROM n;")));
     QFile file(platform::resultsDatabasePath());
     ASSERT_TRUE(file.open(QIODevice::ReadWrite) && file.seek(file.size() - 4096));
     file.write(QByteArray(4096, '\x5A'));
@@ -219,7 +214,8 @@ TEST_F(TeacherListTest, ADamagedFileIsNotWrittenByADelete)
 
 TEST_F(TeacherListTest, AForeignFileIsReportedListedEmptyAndNeverWritten)
 {
-    ASSERT_TRUE(execute("CREATE TABLE kunden (name TEXT); INSERT INTO kunden VALUES ('x');"));
+    ASSERT_TRUE(SqliteFile(platform::resultsDatabasePath())
+                    .execute(QStringLiteral("CREATE TABLE kunden (name TEXT); INSERT INTO kunden VALUES ('x');")));
     const QByteArray before = folder.read(QStringLiteral("Daten.mdb"));
     out.shown.text[0] = QStringLiteral("vorher");
     const DbStatus status = list.fullList();
