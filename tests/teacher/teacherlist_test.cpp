@@ -1,10 +1,10 @@
 #include "platform/datasource.h"
 #include "platform/recordset.h"
+#include "platform/resultsdb.h"
+#include "results/saving.h"
 #include "support/killchild.h"
 #include "support/sqlitefile.h"
 #include "support/testsupport.h"
-#include "platform/resultsdb.h"
-#include "results/saving.h"
 #include "teacher/teacherlist.h"
 
 #include <gtest/gtest.h>
