@@ -32,8 +32,8 @@ PlayState play(const char *name, qint16 points, const char *name2 = "", qint16 p
     return {QString::fromUtf8(name), QStringLiteral("Memory"), {}, 2, points, QString::fromUtf8(name2), points2};
 }
 
-// The program folder, and records as the list reads them: "Name Punkte", "-"
-// for a Null name, appended in the order given.
+// A fresh program folder. add() lays out our table with records given as
+// "Name Punkte" ("-" for a Null name); rows() reads a list back in that form.
 class ResultsFile : public ::testing::Test
 {
 protected:
@@ -52,7 +52,6 @@ protected:
         }
         ASSERT_TRUE(SqliteFile(path()).execute(sql));
     }
-    // The list's rows in the same form.
     static QStringList rows(const platform::RecordColumns &columns)
     {
         const QStringList names = columns[platform::ListColumn::Name].split(QStringLiteral("\r\n"));
