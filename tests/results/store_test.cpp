@@ -211,8 +211,7 @@ TEST_F(ResultsFile, WhenTheSecondRecordFailsNeitherIsStoredAndTheMessageSaysSo)
     EXPECT_FALSE(status.reason().contains(QStringLiteral("refused"))) << "the engine's text stays in the log";
 }
 
-// Called by a trigger as the second of two records starts: tells the test,
-// then waits to be killed.
+// Called by a trigger as the second record starts: tells the test, waits to be killed.
 int g_reportHalt = -1;
 void haltHere(sqlite3_context *, int, sqlite3_value **)
 {

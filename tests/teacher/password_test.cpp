@@ -56,15 +56,6 @@ INSTANTIATE_TEST_SUITE_P(StartIni, PasswordCheck,
         LoginCase {"AFolderInPlaceOfTheFileOpensNothing", "/", "", Login::Unreadable}),
     byName);
 
-TEST(PasswordFile, IsReadAnewAtEveryCheck)
-{
-    testing_support::ProgramFolderFixture folder;
-    folder.write(QStringLiteral("start.ini"), "alt\r\n");
-    EXPECT_EQ(checkPassword(QStringLiteral("alt")).result, Login::Right);
-    folder.write(QStringLiteral("start.ini"), "neu\r\n"); // edited by hand between two presses of OK
-    EXPECT_EQ(checkPassword(QStringLiteral("alt")).result, Login::Wrong);
-}
-
 struct ChangeCase
 {
     const char *name;

@@ -64,12 +64,11 @@ protected:
     TeacherList list {datliste, out, /*busyTimeoutMs=*/150};
 };
 
-// Steps, each a press ("Liste" for the full list, "Up", "Down", "Suche:<text>",
-// the arrows "Next" and "Last", "Löschen" or "Alle" for "Alle Daten löschen")
-// and what the teacher sees after it: the name column ("first..last" for more
-// than five consecutive records of the list by name, else the names joined by
-// commas, "-" for none), Versatz, the record number in the caption of
-// datliste, and "!" when the window says "nicht gefunden" or a delete fails.
+// Steps: a press ("Liste" for the full list, "Up", "Down", "Suche:<text>", the
+// arrows "Next" and "Last", "Löschen", "Alle" for "Alle Daten löschen") and what
+// the teacher then sees: the name column ("first..last" for more than five
+// consecutive records of the list by name, else joined by commas, "-" for none),
+// Versatz, the caption's record number, "!" when "nicht gefunden" or a delete fails.
 struct Scenario
 {
     const char *name;
@@ -169,6 +168,18 @@ INSTANTIATE_TEST_SUITE_P(Lists, Paging,
         S {"AnEmptyTextListsEveryNamedRecord", kSearched,
             "Liste 1a..Ömer 0 1; Suche:Z Zoe 0 13; Suche: 1a..Ömer 0 14"}),
     byName);
+
+// The lists' filler starts a list with a first row that replaces what it held.
+TEST_F(TeacherListTest, TheFillersFirstRowReplacesWhatTheColumnsHeld)
+{
+    saveNames({"a", "b"});
+    ASSERT_TRUE(list.fullList().isOk());
+    platform::RecordListFiller filler(datliste.Recordset());
+    filler.addFirstRow();
+    datliste.moveNext();
+    filler.addFirstRow();
+    EXPECT_EQ(filler.columns().text[0], QStringLiteral("b"));
+}
 
 // A refusal (here another program's rule that keeps K03, then a lock) deletes
 // nothing, "Alle Daten löschen" included.

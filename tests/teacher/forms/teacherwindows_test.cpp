@@ -110,9 +110,9 @@ TEST_F(TeacherWindows, WithoutAPasswordTheTeacherPagesSearchesDeletesAndGoesBack
     EXPECT_EQ(Forms::instance().find<frmLehrer>(), nullptr);
 }
 
-// The road with a password: a wrong one is selected for retyping, the right
-// one opens the view; "Abbrechen" only hides the password change, which keeps
-// its entries, and the hidden dialog lets the program end with the rest.
+// The road with a password: a wrong one is selected for retyping, and after a hand
+// edit of the file the same entry opens the view; "Abbrechen" only hides the
+// password change, keeping its entries; the hidden dialog lets the program end.
 TEST_F(TeacherWindows, AWrongThenARightPasswordACancelledChangeAndTheEnd)
 {
     folder.write(QStringLiteral("start.ini"), "Geheim\r\n");
@@ -132,7 +132,7 @@ TEST_F(TeacherWindows, AWrongThenARightPasswordACancelledChangeAndTheEnd)
     EXPECT_EQ(message, QStringLiteral("Eingabe nicht korrekt!!!"));
     EXPECT_EQ(login->focusWidget(), login->txtPassword);
     EXPECT_EQ(login->txtPassword->selectedText(), QStringLiteral("geheim")) << "the wrong entry, ready to be replaced";
-    QTest::keyClicks(login->txtPassword, QStringLiteral("Geheim"));
+    folder.write(QStringLiteral("start.ini"), "geheim\r\n"); // edited by hand between two presses of OK
     QTest::keyClick(login->txtPassword, Qt::Key_Return);
     EXPECT_EQ(Forms::instance().find<frmLogin>(), nullptr);
     EXPECT_FALSE(main->isVisible());
