@@ -18,6 +18,7 @@ quirlix_target_defaults(quirlix_platform_db)
 # The data source control's bar and bound boxes, for windows over a record set.
 add_library(quirlix_platform_dbui STATIC
   ${CMAKE_CURRENT_LIST_DIR}/datacontrol.cpp ${CMAKE_CURRENT_LIST_DIR}/datacontrol.h
+  ${CMAKE_CURRENT_LIST_DIR}/boundboxes.cpp ${CMAKE_CURRENT_LIST_DIR}/boundboxes.h
 )
 target_link_libraries(quirlix_platform_dbui PUBLIC quirlix_platform_db quirlix_platform_ui)
 quirlix_target_defaults(quirlix_platform_dbui)

@@ -26,9 +26,8 @@ QString oneLine(QString text)
 RecordListFiller::RecordListFiller(RecordSet &records)
     : m_records(records)
 {
-    const char16_t *const names[kListColumns] = {u"Name", u"Punkte", u"Level", u"Datum", u"Spiel"};
-    for (int c = 0; c < kListColumns; ++c)
-        m_fields[static_cast<size_t>(c)] = records.fieldIndex(QStringView(names[c]));
+    for (size_t c = 0; c < m_fields.size(); ++c)
+        m_fields[c] = records.fieldIndex(QStringView(kListColumnFields[c]));
 }
 
 RecordColumns RecordListFiller::boundTexts() const

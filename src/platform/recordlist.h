@@ -15,6 +15,8 @@ class RecordSet;
 // same record.
 enum class ListColumn { Name, Punkte, Level, Datum, Spiel };
 constexpr int kListColumns = 5;
+// The field of userdaten each column shows.
+constexpr std::array<const char16_t *, kListColumns> kListColumnFields = {u"Name", u"Punkte", u"Level", u"Datum", u"Spiel"};
 
 struct RecordColumns
 {

@@ -145,60 +145,62 @@ bool TeacherList::listing(bool fromFirst)
     return true;
 }
 
-DbStatus TeacherList::writable() const
+// Runs deleteRecords on the record set when it stands on a record and the
+// file may be written; our own commit is then remembered as sound.
+template<class Delete>
+DbStatus TeacherList::deleting(Delete deleteRecords)
 {
+    RecordSet &records = m_datliste.Recordset();
+    if (!m_datliste.hasRecordset() || records.Eof())
+        return {};
     // Deleting in a damaged file could spread the damage to records that are
     // still whole: the file is checked as a save checks it.
-    return platform::openResultsDatabase(m_datliste.DatabaseName(), platform::ResultsUse::Append, m_busyTimeoutMs).status();
+    const DbStatus check
+        = platform::openResultsDatabase(m_datliste.DatabaseName(), platform::ResultsUse::Append, m_busyTimeoutMs).status();
+    if (!check.isOk())
+        return check;
+    const DataSource::Batch batch(m_datliste);
+    if (const DbStatus deleted = deleteRecords(records); !deleted.isOk())
+        return deleted;
+    platform::rememberSoundFile(m_datliste.DatabaseName());
+    return {};
 }
 
 DbStatus TeacherList::deleteCurrent()
 {
-    RecordSet &records = m_datliste.Recordset();
-    if (!m_datliste.hasRecordset() || records.Eof())
-        return {};
-    if (const DbStatus check = writable(); !check.isOk())
-        return check;
-    const DataSource::Batch batch(m_datliste);
-    // Outside a transaction the delete is committed, synced, as it completes.
-    if (const DbStatus deleted = records.Delete(); !deleted.isOk())
-        return deleted;
-    platform::rememberSoundFile(m_datliste.DatabaseName());
-    records.MoveNext();
-    // After the last record: back to the new last one, if one is left.
-    if (records.Eof() && records.recordCount() > 0)
-        records.MoveLast();
-    return {};
+    return deleting([](RecordSet &records) {
+        // Outside a transaction the delete is committed, synced, as it completes.
+        if (const DbStatus deleted = records.Delete(); !deleted.isOk())
+            return deleted;
+        records.MoveNext();
+        // After the last record: back to the new last one, if one is left.
+        if (records.Eof() && records.recordCount() > 0)
+            records.MoveLast();
+        return DbStatus();
+    });
 }
 
 DbStatus TeacherList::deleteAll()
 {
-    RecordSet &records = m_datliste.Recordset();
-    if (!m_datliste.hasRecordset() || records.Eof())
-        return {};
-    if (const DbStatus check = writable(); !check.isOk())
-        return check;
-    const DataSource::Batch batch(m_datliste);
-    // Row by row as the record set deletes, in one transaction: a failure
-    // halfway deletes nothing. The record set in memory may then be ahead of
-    // the file, so the list is always built anew afterwards.
-    DbStatus status = m_db.exec("BEGIN IMMEDIATE");
-    if (!status.isOk())
-        return status;
-    records.MoveFirst();
-    while (status.isOk() && !records.Eof()) {
-        status = records.Delete();
+    return deleting([this](RecordSet &records) {
+        // Row by row as the record set deletes, in one transaction: a failure
+        // halfway deletes nothing. The record set in memory may then be ahead
+        // of the file, so the list is always built anew afterwards.
+        DbStatus status = m_db.exec("BEGIN IMMEDIATE");
+        if (!status.isOk())
+            return status;
+        records.MoveFirst();
+        while (status.isOk() && !records.Eof()) {
+            status = records.Delete();
+            if (status.isOk())
+                records.MoveNext();
+        }
         if (status.isOk())
-            records.MoveNext();
-    }
-    if (status.isOk())
-        status = m_db.exec("COMMIT");
-    if (!status.isOk()) {
-        m_db.exec("ROLLBACK");
+            status = m_db.exec("COMMIT");
+        if (!status.isOk())
+            m_db.exec("ROLLBACK");
         return status;
-    }
-    platform::rememberSoundFile(m_datliste.DatabaseName());
-    return {};
+    });
 }
 
 QString searchPattern(const QString &text)

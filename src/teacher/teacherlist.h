@@ -60,7 +60,8 @@ public:
 private:
     void page();
     bool listing(bool fromFirst);
-    platform::DbStatus writable() const;
+    template<class Delete>
+    platform::DbStatus deleting(Delete deleteRecords);
 
     platform::DataSource &m_datliste;
     ListColumnsOutput &m_output;

@@ -15,7 +15,6 @@
 #include <QtGui/QTextDocument>
 #include <QtGui/QTextLayout>
 #include <QtWidgets/QLabel>
-#include <QtWidgets/QLineEdit>
 #include <QtWidgets/QListWidget>
 #include <QtWidgets/QPlainTextEdit>
 #include <QtWidgets/QPushButton>
@@ -80,18 +79,11 @@ int lineHeightOf(QPlainTextEdit *column)
     return height;
 }
 
-QLineEdit *boundBox(QWidget *parent, const char *name)
-{
-    auto *box = new QLineEdit(parent);
-    box->setObjectName(QLatin1String(name));
-    box->hide();
-    return box;
-}
-
 } // namespace
 
 frmHighscore::frmHighscore()
     : Form(staticName())
+    , txtVar(client())
 {
     setWindowTitle(QStringLiteral("Highscore"));
     setBorder(Border::FixedSingle, /*closeBox=*/false);
@@ -145,12 +137,6 @@ frmHighscore::frmHighscore()
         lblPunkte[static_cast<size_t>(i)] = label;
     }
 
-    txtVarName = boundBox(client(), "txtVarName");
-    txtVarPunkte = boundBox(client(), "txtVarPunkte");
-    txtVarLevel = boundBox(client(), "txtVarLevel");
-    txtVarDatum = boundBox(client(), "txtVarDatum");
-    txtVarSpiel = boundBox(client(), "txtVarSpiel");
-
     setTabOrder(cmdZurück, lstNummer);
     cmdZurück->setFocus();
 
@@ -180,11 +166,7 @@ void frmHighscore::TmrZeit_Timer()
     txtLevel->setPlainText(list.columns[platform::ListColumn::Level]);
     txtDatum->setPlainText(list.columns[platform::ListColumn::Datum]);
     txtSpiel->setPlainText(list.columns[platform::ListColumn::Spiel]);
-    txtVarName->setText(list.bound[platform::ListColumn::Name]);
-    txtVarPunkte->setText(list.bound[platform::ListColumn::Punkte]);
-    txtVarLevel->setText(list.bound[platform::ListColumn::Level]);
-    txtVarDatum->setText(list.bound[platform::ListColumn::Datum]);
-    txtVarSpiel->setText(list.bound[platform::ListColumn::Spiel]);
+    txtVar.setTexts(list.bound);
     if (!list.status.isOk())
         platform::msgBox(highscoreFailureMessage(list.status), {}, platform::MsgIcon::Exclamation);
 }

@@ -1,11 +1,11 @@
 #pragma once
 
+#include "platform/boundboxes.h"
 #include "platform/form.h"
 
 #include <array>
 
 class QLabel;
-class QLineEdit;
 class QListWidget;
 class QPlainTextEdit;
 class QPushButton;
@@ -35,11 +35,7 @@ public:
     QPlainTextEdit *txtSpiel;
     QPlainTextEdit *txtLevel;
     QPlainTextEdit *txtDatum;
-    QLineEdit *txtVarName;
-    QLineEdit *txtVarPunkte;
-    QLineEdit *txtVarLevel;
-    QLineEdit *txtVarDatum;
-    QLineEdit *txtVarSpiel;
+    platform::BoundBoxes txtVar; // txtVarName ... txtVarSpiel
     platform::Timer *tmrZeit;
 
 private:

@@ -63,14 +63,6 @@ QLineEdit *recordBox(QWidget *parent, int index, double left, double width)
     return box;
 }
 
-QLineEdit *boundBox(QWidget *parent, const char *name)
-{
-    auto *box = new QLineEdit(parent);
-    box->setObjectName(QLatin1String(name));
-    box->hide();
-    return box;
-}
-
 // Multi-line boxes break lines at LF; the lists join them with CR LF.
 QString shown(const QString &column)
 {
@@ -84,12 +76,16 @@ QString shown(const QString &column)
 frmLehrer::frmLehrer()
     : Form(staticName())
     , datliste(new platform::DataControl(client()))
+    , txtVar(client())
     , m_list(datliste->source(), *this)
 {
     setWindowTitle(QStringLiteral("Lehrer"));
     setBorder(Border::FixedSingle, /*closeBox=*/false);
     setBackColor(kNavy);
     setClientSizeTwips(11880, 8595);
+    // The font a window of the platform gives the controls that set none:
+    // the buttons' captions fit their designed sizes only in it.
+    setFont(platform::vbFont(QStringLiteral("MS Sans Serif"), 8.25));
 
     const QFont times = platform::vbFont(QStringLiteral("Times New Roman"), 12);
     lblSuchen = platform::makeLabel(client(), QStringLiteral("Suchen nach:"), times,
@@ -140,18 +136,11 @@ frmLehrer::frmLehrer()
     cmdLöschen = button(client(), QStringLiteral("Löschen"), "cmdLöschen", 9360, 7200, 1695, 375);
     cmdAlleLöschen = button(client(), QStringLiteral("Alle Daten löschen"), "cmdAlleLöschen", 9360, 7680, 1695, 375);
 
-    txtVarName = boundBox(client(), "txtVarName");
-    txtVarPunkte = boundBox(client(), "txtVarPunkte");
-    txtVarLevel = boundBox(client(), "txtVarLevel");
-    txtVarDatum = boundBox(client(), "txtVarDatum");
-    txtVarSpiel = boundBox(client(), "txtVarSpiel");
     const std::pair<QLineEdit *, const char *> bindings[] = {
-        {txt1[0], "Name"},         {txt1[1], "Punkte"},       {txt1[2], "Spiel"},       {txt1[3], "Level"},
-        {txtVarName, "Name"},      {txtVarPunkte, "Punkte"},  {txtVarLevel, "Level"},   {txtVarDatum, "Datum"},
-        {txtVarSpiel, "Spiel"},
-    };
+        {txt1[0], "Name"}, {txt1[1], "Punkte"}, {txt1[2], "Spiel"}, {txt1[3], "Level"}};
     for (const auto &[box, field] : bindings)
         datliste->bind(box, QLatin1String(field));
+    txtVar.bindTo(*datliste);
 
     connect(cmdZurück, &QPushButton::clicked, this, &frmLehrer::cmdZurück_Click);
     connect(cmdAlle, &QPushButton::clicked, this, &frmLehrer::cmdAlle_Click);

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "platform/boundboxes.h"
 #include "platform/form.h"
 #include "teacher/teacherlist.h"
 
@@ -53,11 +54,7 @@ public:
     std::array<QLineEdit *, 4> txt1; // 0 Name, 1 Punkte, 2 Spiel, 3 Level
     QPushButton *cmdLöschen;
     QPushButton *cmdAlleLöschen;
-    QLineEdit *txtVarName;
-    QLineEdit *txtVarPunkte;
-    QLineEdit *txtVarLevel;
-    QLineEdit *txtVarDatum;
-    QLineEdit *txtVarSpiel;
+    platform::BoundBoxes txtVar; // txtVarName ... txtVarSpiel
     platform::Timer *tmrZeit;
 
 private:
