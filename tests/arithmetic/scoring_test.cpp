@@ -9,14 +9,7 @@
 // the level's points after the last right answer.
 TEST(Scoring, PointsByLevelAndOnePointAfterAWrongAnswerOrHelp)
 {
-    struct Row
-    {
-        const char *name;
-        quint8 level;
-        const char *play;
-        const char *label;
-    };
-    const Row rows[] = {
+    const std::tuple<const char *, quint8, const char *, const char *> rows[] = {
         {"leicht at the first try", 1, "r", "2 Punkte"},
         {"mittel at the first try", 2, "r", "3 Punkte"},
         {"schwer at the first try", 3, "r", "4 Punkte"},
@@ -26,41 +19,38 @@ TEST(Scoring, PointsByLevelAndOnePointAfterAWrongAnswerOrHelp)
         {"an input error costs nothing", 2, "er", "3 Punkte"},
         {"nor does it clear a reduction", 2, "wer", "1 Punkt"},
     };
-    for (const Row &row : rows) {
-        SCOPED_TRACE(row.name);
+    for (const auto &[name, level, play, label] : rows) {
+        SCOPED_TRACE(name);
         TaskState task;
         task.Punktabzug = true; // left over from an earlier game
         task.PunkteLevel1 = task.PunkteLevel2 = task.PunkteLevel3 = task.Gesamtpunkte = 9;
         startPigGame(task);
-        chooseLevel(task, row.level);
+        chooseLevel(task, level);
         task.Gesucht = 3;
         task.Ergebnis = 7;
         double levelPoints = 0;
-        for (const char *event = row.play; *event; ++event) {
-            switch (*event) {
-            case 'r':
-                ASSERT_EQ(judgeAnswer(task, QStringLiteral("7")), Verdict::Right);
-                levelPoints = scoreRightAnswer(task);
-                break;
-            case 'w':
-                ASSERT_EQ(judgeAnswer(task, QStringLiteral("6")), Verdict::Wrong);
+        for (const char *event = play; *event; ++event) {
+            if (*event == 'h') {
                 markReducedPoints(task);
-                break;
-            case 'h':
-                markReducedPoints(task);
-                break;
-            case 'e':
-                ASSERT_EQ(judgeAnswer(task, QStringLiteral("sieben")), Verdict::InputError);
-                break;
+                continue;
             }
+            const Verdict verdict = judgeAnswer(task, QLatin1String(*event == 'r' ? "7" : *event == 'w' ? "6" : "x"));
+            ASSERT_EQ(verdict, *event == 'r' ? Verdict::Right : *event == 'w' ? Verdict::Wrong : Verdict::InputError);
+            if (verdict == Verdict::Right)
+                levelPoints = scoreRightAnswer(task);
+            if (verdict == Verdict::Wrong)
+                markReducedPoints(task);
         }
-        EXPECT_EQ(pointsCaption(levelPoints), QLatin1String(row.label));
+        EXPECT_EQ(pointsCaption(levelPoints), QLatin1String(label));
         EXPECT_EQ(task.Gesamtpunkte, levelPoints);
         EXPECT_FALSE(task.Punktabzug);
     }
 }
 
-TEST(Scoring, TheTotalIsTheSumOfTheThreeLevelCountersAndTheLabelShowsTheLevelsOwn)
+// The label shows the level's own counter, the total sums all three; the end
+// hands name, total and level over, the total held in 16 bits without
+// wrapping round, and leaves the second player of a memory game alone.
+TEST(Scoring, TheTotalSumsTheThreeLevelsAndTheEndHandsItOverWithinSixteenBits)
 {
     TaskState task;
     task.PunkteLevel1 = 5;
@@ -70,25 +60,13 @@ TEST(Scoring, TheTotalIsTheSumOfTheThreeLevelCountersAndTheLabelShowsTheLevelsOw
     EXPECT_EQ(task.Gesamtpunkte, 16);
     EXPECT_EQ(pointsCaption(0), QStringLiteral("0 Punkte"));
     EXPECT_EQ(pointsCaption(1250000), QStringLiteral("1250000 Punkte"));
-}
 
-TEST(Scoring, TheEndHandsNameTotalAndLevelOverAndLeavesTheSecondPlayerAlone)
-{
     PlayState play;
     play.SpielerName2 = QStringLiteral("Ben");
     play.SpielerPunkte2 = 9;
-    TaskState task;
-    task.RechenLevel = 3;
-    task.Gesamtpunkte = 8;
     handOverResult(task, QStringLiteral("Anna"), play);
-    EXPECT_EQ(play.SpielerName, QStringLiteral("Anna"));
-    EXPECT_EQ(play.SpielerPunkte, 8);
-    EXPECT_EQ(play.SpielLevel, 3);
-    EXPECT_EQ(play.SpielerName2, QStringLiteral("Ben"));
-    EXPECT_EQ(play.SpielerPunkte2, 9);
-
-    // The play state keeps points in 16 bits; a total beyond them must not
-    // wrap round into a negative score.
+    EXPECT_EQ(std::tie(play.SpielerName, play.SpielerPunkte, play.SpielLevel, play.SpielerName2, play.SpielerPunkte2),
+              std::make_tuple(QStringLiteral("Anna"), 16, 2, QStringLiteral("Ben"), 9));
     task.Gesamtpunkte = 40000;
     handOverResult(task, QStringLiteral("Anna"), play);
     EXPECT_EQ(play.SpielerPunkte, 32767);

@@ -1,103 +1,73 @@
 #include "arithmetic/forms/frmAnleitung.h"
 #include "arithmetic/forms/frmHilfe.h"
 #include "arithmetic/forms/frmInfo.h"
-#include "arithmetic/forms/windowtesting.h"
+#include "arithmetic/forms/registration.h"
+#include "platform/controls.h"
+#include "platform/forms.h"
+#include "state/variablen.h"
+#include "support/guisupport.h"
 #include "platform/twips.h"
 
 #include <QtGui/QTextBlock>
 #include <QtGui/QTextLayout>
+#include <QtTest/QTest>
 #include <QtWidgets/QFrame>
+#include <QtWidgets/QLabel>
 #include <QtWidgets/QPushButton>
 #include <QtWidgets/QTextEdit>
 
-using namespace arithmetic_testing;
 using platform::Forms;
 using testing_support::shoot;
 
 namespace {
 
-class CountingHelpWindow : public PigGameWindows
+class PigGameWindows : public testing_support::WindowTest
 {
 protected:
-    static frmHilfe *openHelp(quint8 rechenart, quint8 gesucht, double a, double b, double c)
+    void SetUp() override
     {
-        Variablen.Rechenart = rechenart;
-        Variablen.Gesucht = gesucht;
-        Variablen.Operand1 = a;
-        Variablen.Operand2 = b;
-        Variablen.Ergebnis = c;
-        auto *help = Forms::instance().show<frmHilfe>();
-        EXPECT_TRUE(help && QTest::qWaitForWindowExposed(help));
-        return help;
-    }
-
-    static QString line(const frmHilfe *help)
-    {
-        return QStringList({help->lblOperator1->text(), help->lblRechenart->text(), help->lblOperator2->text(),
-                            help->lblGleich->text(), help->lblErgebnis->text()})
-            .join(u' ');
-    }
-
-    // What lies on top in each cell, as the pupil sees it: Y yellow, B blue,
-    // X crossed out, . nothing.
-    static QString onTop(const frmHilfe *help)
-    {
-        QString grid;
-        for (int cell = 1; cell <= 20; ++cell) {
-            const QWidget *top = help->fraAbzählen->childAt(help->Sonne5[cell]->geometry().center());
-            const QString name = top ? top->objectName() : QString();
-            grid += name.startsWith(u"Sonne5") ? u'Y'
-                : name.startsWith(u"Sonne3")   ? u'B'
-                : name.startsWith(u"Sonne4")   ? u'X'
-                                               : u'.';
-            if (cell % 5 == 0 && cell < 20)
-                grid += u' ';
-        }
-        return grid;
+        WindowTest::SetUp();
+        registerArithmeticForms();
     }
 };
-
+using CountingHelpWindow = PigGameWindows;
 using TextWindows = PigGameWindows;
 
 } // namespace
 
+// What lies on top in each cell, as the pupil sees it: Y yellow, B blue, X
+// crossed out. Opened modeless by the memory board, the help may be shown
+// again while it is open: it comes to the front as it was.
 TEST_F(CountingHelpWindow, ShowsTheTaskAndTheSunsWithTheCrossedOutOnesInFront)
 {
-    struct Row
-    {
-        const char *name;
-        quint8 rechenart, gesucht;
-        double a, b, c;
-        const char *line;
-        const char *grid;
+    const std::tuple<const char *, TaskState, const char *, const char *> rows[] = {
+        {"frmHilfe", {3, 4, 0, 1, 3}, "3 + 4 = ?", "YYYBB BB... ..... ....."},
+        {"frmHilfe_minus", {9, 0, 5, 2, 2}, "9 - ? = 5", "YYYYY XXXX. ..... ....."},
     };
-    const Row rows[] = {
-        {"frmHilfe", 1, 3, 3, 4, 0, "3 + 4 = ?", "YYYBB BB... ..... ....."},
-        {"frmHilfe_minus", 2, 2, 9, 0, 5, "9 - ? = 5", "YYYYY XXXX. ..... ....."},
-        {"twenty", 1, 1, 0, 9, 20, "? + 9 = 20", "YYYYY YYYYY YBBBB BBBBB"},
-    };
-    for (const Row &row : rows) {
-        SCOPED_TRACE(row.name);
-        frmHilfe *help = openHelp(row.rechenart, row.gesucht, row.a, row.b, row.c);
-        ASSERT_TRUE(help);
-        EXPECT_EQ(line(help), QLatin1String(row.line));
-        EXPECT_EQ(onTop(help), QLatin1String(row.grid));
-        shoot(help, QLatin1String(row.name));
+    for (const auto &[name, task, line, grid] : rows) {
+        SCOPED_TRACE(name);
+        Variablen = task;
+        auto *help = Forms::instance().show<frmHilfe>();
+        ASSERT_TRUE(help && QTest::qWaitForWindowExposed(help));
+        Variablen = TaskState {6, 0, 9, 1, 2};
+        EXPECT_EQ(Forms::instance().show<frmHilfe>(), help);
+        QString onTop;
+        for (int cell = 1; cell <= 20; ++cell) {
+            const QWidget *top = help->fraAbzählen->childAt(help->Sonne5[cell]->geometry().center());
+            const QString sun = top ? top->objectName().left(6) : QString();
+            onTop += QLatin1String(cell % 5 == 1 && cell > 1 ? " " : "")
+                + (sun == u"Sonne5" ? u'Y' : sun == u"Sonne3" ? u'B' : sun == u"Sonne4" ? u'X' : u'.');
+        }
+        EXPECT_EQ(QStringList({help->lblOperator1->text(), help->lblRechenart->text(), help->lblOperator2->text(),
+                               help->lblGleich->text(), help->lblErgebnis->text()})
+                      .join(u' '),
+                  QLatin1String(line));
+        EXPECT_EQ(onTop, QLatin1String(grid));
+        shoot(help, QLatin1String(name));
         QTest::mouseClick(help->cmdHilfebeenden, Qt::LeftButton);
         EXPECT_FALSE(Forms::instance().find<frmHilfe>());
         testing_support::flushClosedWindows();
     }
-}
-
-// Opened modeless by the memory board, the help may be shown again while it
-// is open: it comes to the front as it was.
-TEST_F(CountingHelpWindow, ShownAgainWhileOpenItKeepsWhatItShowed)
-{
-    frmHilfe *help = openHelp(1, 2, 3, 0, 8);
-    ASSERT_TRUE(help);
-    EXPECT_EQ(openHelp(1, 2, 6, 0, 9), help);
-    EXPECT_EQ(line(help), QStringLiteral("3 + ? = 8"));
-    EXPECT_EQ(onTop(help), QStringLiteral("YYYBB BBB.. ..... ....."));
 }
 
 // Also run on a screen of 144 dpi: the indents are twips and scale with the
@@ -128,7 +98,7 @@ TEST_F(TextWindows, TheManualsColumnsLineUpAfterTheTabsHangingLinesIncluded)
 }
 
 // Anything typed into the texts would be lost anyway; the pupil cannot
-// change them at all. Enter, the keypad's too, closes a window.
+// change them at all. Okay or Enter, the keypad's too, closes a window.
 TEST_F(TextWindows, ThePupilCannotTypeIntoTheTextsAndOkayOrEnterClosesTheWindows)
 {
     auto *info = Forms::instance().show<frmInfo>();

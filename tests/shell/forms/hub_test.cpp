@@ -1,35 +1,24 @@
 #include "platform/controls.h"
 #include "platform/forms.h"
+#include "shell/forms/frmAbout.h"
 #include "shell/forms/frmLoginSpiele.h"
 #include "shell/forms/frmStart.h"
+#include "shell/forms/hyperlinks.h"
 #include "shell/forms/registration.h"
 #include "state/mdlmodul.h"
 #include "state/modvar.h"
 #include "support/guisupport.h"
 
 #include <QtCore/QDir>
-#include <QtCore/QFile>
 #include <QtTest/QTest>
 #include <QtWidgets/QApplication>
 #include <QtWidgets/QLineEdit>
+#include <QtWidgets/QMessageBox>
 #include <QtWidgets/QPushButton>
 
-using platform::Form;
 using platform::Forms;
 
 namespace {
-
-// Stands in for the pig board, which asks for the level modally while it
-// opens.
-class BoardStandIn : public Form
-{
-public:
-    BoardStandIn()
-        : Form(QStringLiteral("frmHaupt"))
-    {
-    }
-    void Form_Load() override { Forms::instance().showModal(QStringLiteral("frmlevel")); }
-};
 
 class HubTest : public testing_support::WindowTest
 {
@@ -38,21 +27,24 @@ protected:
     {
         WindowTest::SetUp();
         registerShellForms();
-        auto &forms = Forms::instance();
-        for (const char *name : {"frmstartschmetterling", "frmAnzahl", "frmHighscore", "frmLehrer", "frmLogin",
-                                 "frmAbout", "frmlevel"})
+        for (const char *name : {"frmstartschmetterling", "frmAnzahl", "frmHighscore", "frmLehrer", "frmLogin"})
             testing_support::registerStandIn(QString::fromLatin1(name));
-        forms.registerForm(QStringLiteral("frmHaupt"), [] { return new BoardStandIn; });
-        forms.setOnLastClosed([this] { ++processEnded; });
-        main = forms.show<frmStart>();
+        testing_support::registerStandIn(QStringLiteral("frmHaupt"));
+        Forms::instance().setOnLastClosed([this] { ++processEnded; });
+        main = Forms::instance().show<frmStart>();
         ASSERT_TRUE(QTest::qWaitForWindowExposed(main));
+        main->move(300, 200); // well away from the screen's centre
+    }
+    void TearDown() override
+    {
+        qputenv("PATH", m_path);
+        WindowTest::TearDown();
     }
 
     static bool exists(const char *name) { return Forms::instance().find(QString::fromLatin1(name)) != nullptr; }
     static bool visible(const char *name)
     {
-        Form *form = Forms::instance().find(QString::fromLatin1(name));
-        return form && form->isVisible();
+        return exists(name) && Forms::instance().find(QString::fromLatin1(name))->isVisible();
     }
     frmLoginSpiele *openSignIn(platform::ImageBox *picture)
     {
@@ -61,10 +53,22 @@ protected:
         EXPECT_TRUE(signIn && QTest::qWaitForWindowExposed(signIn));
         return signIn;
     }
+    // Opens the about box from the menu and runs inside it; what is left open is closed.
+    void whileAboutIsOpen(std::function<void(frmAbout *)> inside)
+    {
+        testing_support::whenModal([inside](QWidget *modal) {
+            auto *about = qobject_cast<frmAbout *>(modal);
+            ASSERT_TRUE(about && QTest::qWaitForWindowExposed(about));
+            inside(about);
+            Forms::instance().close<frmAbout>();
+        });
+        main->mnuInfo->trigger();
+    }
 
     testing_support::ProgramFolderFixture folder;
     frmStart *main = nullptr;
     int processEnded = 0;
+    QByteArray m_path = qgetenv("PATH");
 };
 
 } // namespace
@@ -72,100 +76,47 @@ protected:
 TEST_F(HubTest, EachPictureChoosesItsGameAndOpensItsFirstWindow)
 {
     testing_support::shoot(main, QStringLiteral("frmStart"));
-    struct Row
-    {
-        const char *name;
-        platform::ImageBox *frmStart::*picture;
-        const char *nummer;
-        const char *title;
-        int playersAfterTwo; // the player count left by a two-player memory game
-        const char *opens;
+    // The player count is the one a two-player memory game left.
+    const std::tuple<const char *, platform::ImageBox *, const char *, const char *, int, const char *> rows[] = {
+        {"butterfly", main->Image1, "1", "Schmetterling", 1, "frmLoginSpiele"},
+        {"pig", main->Image3, "2", "Schweinchen", 1, "frmLoginSpiele"},
+        {"memory", main->Image2, "3", "Memory", 2, "frmAnzahl"},
     };
-    const Row rows[] = {
-        {"butterfly", &frmStart::Image1, "1", "Schmetterling", 1, "frmLoginSpiele"},
-        {"pig", &frmStart::Image3, "2", "Schweinchen", 1, "frmLoginSpiele"},
-        {"memory", &frmStart::Image2, "3", "Memory", 2, "frmAnzahl"},
-    };
-    for (const Row &row : rows) {
-        SCOPED_TRACE(row.name);
+    for (const auto &[name, picture, nummer, title, players, opens] : rows) {
+        SCOPED_TRACE(name);
         Mdlmodul.AnzahlSpieler = 2;
-        QTest::mouseClick(main->*row.picture, Qt::LeftButton);
-        EXPECT_EQ(modVar.SpielNummer, QLatin1String(row.nummer));
-        EXPECT_EQ(modVar.SpielName, QLatin1String(row.title));
-        EXPECT_EQ(Mdlmodul.AnzahlSpieler, row.playersAfterTwo);
-        EXPECT_TRUE(visible(row.opens));
-        EXPECT_TRUE(main->isVisible());
-        Forms::instance().close(QLatin1String(row.opens));
+        QTest::mouseClick(picture, Qt::LeftButton);
+        EXPECT_EQ(std::tie(modVar.SpielNummer, modVar.SpielName), std::make_tuple(nummer, title));
+        EXPECT_EQ(Mdlmodul.AnzahlSpieler, players);
+        EXPECT_TRUE(visible(opens) && main->isVisible());
+        Forms::instance().close(QLatin1String(opens));
     }
 }
 
-TEST_F(HubTest, TheNameBoxTakesTwelveCharactersAndKeypadEnterPressesOk)
+// Enter on a focused Abbrechen, or Escape, cancels. The last picture clicked
+// wins and the typed name stays; an empty name is accepted.
+TEST_F(HubTest, TheSignInCancelsOrOpensTheGameOfTheLastPictureClicked)
 {
-    frmLoginSpiele *signIn = openSignIn(main->Image1);
-    ASSERT_TRUE(signIn);
-    testing_support::shoot(signIn, QStringLiteral("frmLoginSpiele"));
-    EXPECT_EQ(QApplication::focusWidget(), signIn->txtUserName);
-    QTest::keyClicks(signIn->txtUserName, QStringLiteral("Maximilianeum"));
-    EXPECT_EQ(signIn->txtUserName->text(), QStringLiteral("Maximilianeu"));
-
-    QTest::keyClick(signIn->txtUserName, Qt::Key_Enter, Qt::KeypadModifier);
-    EXPECT_EQ(modVar.SpielerName, QStringLiteral("Maximilianeu"));
-    EXPECT_TRUE(visible("frmstartschmetterling"));
-    EXPECT_FALSE(main->isVisible());
-    EXPECT_TRUE(exists("frmStart")) << "the main window is hidden, not closed";
-    EXPECT_FALSE(exists("frmLoginSpiele"));
-}
-
-TEST_F(HubTest, ANamePastedWithALineBreakIsStoredWithoutIt)
-{
-    frmLoginSpiele *signIn = openSignIn(main->Image1);
-    ASSERT_TRUE(signIn);
-    signIn->txtUserName->insert(QStringLiteral("Max\r\n"));
-    QTest::keyClick(signIn->txtUserName, Qt::Key_Return);
-    EXPECT_EQ(modVar.SpielerName, QStringLiteral("Max"));
-}
-
-TEST_F(HubTest, EnterOnAFocusedButtonPressesItAndEscapePressesAbbrechen)
-{
-    const std::pair<const char *, Qt::Key> rows[] = {{"Enter on Abbrechen", Qt::Key_Return},
-                                                     {"Escape in the name box", Qt::Key_Escape}};
-    for (const auto &[name, key] : rows) {
+    for (const auto &[name, key] : {std::pair {"Enter on Abbrechen", Qt::Key_Return}, {"Escape", Qt::Key_Escape}}) {
         SCOPED_TRACE(name);
-        frmLoginSpiele *signIn = openSignIn(main->Image3);
-        ASSERT_TRUE(signIn);
+        frmLoginSpiele *signIn = openSignIn(main->Image1);
+        ASSERT_TRUE(signIn && openSignIn(main->Image3) == signIn);
         QTest::keyClicks(signIn->txtUserName, QStringLiteral("Lea"));
         if (key == Qt::Key_Return)
             signIn->cmdCancel->setFocus();
         QTest::keyClick(QApplication::focusWidget(), key);
         EXPECT_FALSE(exists("frmLoginSpiele"));
         EXPECT_TRUE(main->isVisible());
-        EXPECT_EQ(modVar.SpielName, QStringLiteral("Schweinchen"));
-        EXPECT_EQ(modVar.SpielerName, QString());
+        EXPECT_EQ(std::tie(modVar.SpielName, modVar.SpielerName), std::make_tuple("Schweinchen", ""));
     }
-}
-
-TEST_F(HubTest, TheLastPictureClickedWinsTheTypedNameStaysAndAnEmptyNameIsAccepted)
-{
     modVar.SpielerName = QStringLiteral("vorher");
     frmLoginSpiele *signIn = openSignIn(main->Image1);
-    ASSERT_TRUE(signIn);
     QTest::keyClicks(signIn->txtUserName, QStringLiteral("Tom"));
-    EXPECT_EQ(openSignIn(main->Image3), signIn);
-    EXPECT_EQ(signIn->txtUserName->text(), QStringLiteral("Tom"));
+    EXPECT_EQ(openSignIn(main->Image3)->txtUserName->text(), QStringLiteral("Tom"));
     signIn->txtUserName->clear();
-
-    // The sign-in closes only after the board has asked for the level.
-    bool signInOpenDuringLevelChoice = false;
-    testing_support::whenModal([&](QWidget *) {
-        signInOpenDuringLevelChoice = exists("frmLoginSpiele") && signIn->isVisible();
-        Forms::instance().close(QStringLiteral("frmlevel"));
-    });
     QTest::mouseClick(signIn->cmdOK, Qt::LeftButton);
-    EXPECT_TRUE(signInOpenDuringLevelChoice);
-    EXPECT_FALSE(exists("frmLoginSpiele"));
     EXPECT_EQ(modVar.SpielerName, QString());
-    EXPECT_TRUE(visible("frmHaupt"));
-    EXPECT_FALSE(exists("frmstartschmetterling"));
+    EXPECT_TRUE(!exists("frmLoginSpiele") && visible("frmHaupt") && !exists("frmstartschmetterling"));
 }
 
 // "OK" after "Beenden" still opens the game and makes the main window anew,
@@ -185,68 +136,81 @@ TEST_F(HubTest, BeendenWhileTheSignInIsOpenClosesOnlyTheMainWindow)
     }
 }
 
-TEST_F(HubTest, HighscoreHidesTheMainWindowAndItsCloseBoxEndsTheProcessWhenNoOtherWindowIsLeft)
+// The highscore list and the teacher view take over from the main window;
+// the password dialog and the message on an unreadable "start.ini" leave it.
+TEST_F(HubTest, HighscoreAndTheTeacherMenuOpenTheirWindowsAsStartIniSays)
 {
     main->mnuHighscore->trigger();
-    EXPECT_FALSE(main->isVisible());
-    EXPECT_TRUE(visible("frmHighscore"));
+    EXPECT_TRUE(visible("frmHighscore") && !main->isVisible());
     Forms::instance().close(QStringLiteral("frmHighscore"));
-    main->close();
-    EXPECT_FALSE(exists("frmStart"));
-    EXPECT_EQ(processEnded, 1);
-}
-
-TEST_F(HubTest, TheFirstLineOfStartIniDecidesWhetherToAskForThePassword)
-{
-    struct Row
-    {
-        const char *name;
-        QByteArray startIni; // null: no file at all
-        const char *opens;
-    };
-    const Row rows[] = {
-        {"an empty first line means no password", "\r\ngeheim\r\n", "frmLehrer"},
-        {"a single blank is a password", " \r\n", "frmLogin"},
-        {"an empty file means no password", "", "frmLehrer"},
-        {"a missing file means no password", QByteArray(), "frmLehrer"},
-    };
-    for (const Row &row : rows) {
-        SCOPED_TRACE(row.name);
+    main->show();
+    const std::pair<QByteArray, const char *> rows[] = {
+        {QByteArray(), "frmLehrer"}, {"", "frmLehrer"}, {"\r\ngeheim\r\n", "frmLehrer"}, {" \r\n", "frmLogin"},
+        {"dir", nullptr}};
+    for (const auto &[startIni, opens] : rows) {
+        SCOPED_TRACE(startIni.constData());
         QFile::remove(folder.file(QStringLiteral("start.ini")));
-        if (!row.startIni.isNull())
-            folder.write(QStringLiteral("start.ini"), row.startIni);
+        if (startIni == "dir")
+            QDir(folder.path()).mkdir(QStringLiteral("start.ini"));
+        else if (!startIni.isNull())
+            folder.write(QStringLiteral("start.ini"), startIni);
+        QString message;
+        if (!opens)
+            testing_support::answerNextMessage(&message);
         main->mnuLogin->trigger();
-        EXPECT_TRUE(visible(row.opens));
-        // The teacher view takes over from the main window; the password
-        // dialog leaves it visible.
-        EXPECT_EQ(main->isVisible(), QLatin1String(row.opens) == u"frmLogin");
-        Forms::instance().close(QLatin1String(row.opens));
+        EXPECT_EQ(!opens, message.contains(QStringLiteral("\"start.ini\" kann nicht gelesen werden")));
+        EXPECT_EQ(exists("frmLehrer") || exists("frmLogin"), opens != nullptr);
+        EXPECT_EQ(main->isVisible(), QLatin1String(opens) != u"frmLehrer");
+        if (opens)
+            Forms::instance().close(QLatin1String(opens));
         main->show();
     }
+    main->close();
+    EXPECT_FALSE(exists("frmStart"));
+    EXPECT_EQ(processEnded, 1) << "the close box ends the process when no other window is left";
 }
 
-TEST_F(HubTest, AnUnreadableStartIniIsReportedAndOpensNothing)
+TEST_F(HubTest, TheAboutBoxOpensModalOverTheMainWindowAndEnterEscapeOkOrTheCloseBoxCloseIt)
 {
-    QDir(folder.path()).mkdir(QStringLiteral("start.ini"));
-    QString message;
-    testing_support::answerNextMessage(&message);
-    main->mnuLogin->trigger();
-    EXPECT_TRUE(message.contains(QStringLiteral("start.ini")));
-    EXPECT_TRUE(message.contains(QStringLiteral("kann nicht gelesen werden")));
-    EXPECT_FALSE(exists("frmLehrer"));
-    EXPECT_FALSE(exists("frmLogin"));
-    EXPECT_TRUE(main->isVisible());
-}
+    const std::pair<const char *, std::function<void(frmAbout *)>> ways[] = {
+        {"Enter", [](frmAbout *about) { QTest::keyClick(about, Qt::Key_Return); }},
+        {"Enter on a link", [](frmAbout *about) { QTest::keyClick(about->LinkVexa21, Qt::Key_Return); }},
+        {"Escape", [](frmAbout *about) { QTest::keyClick(about, Qt::Key_Escape); }},
+        {"OK", [](frmAbout *about) { QTest::mouseClick(about->cmdOK, Qt::LeftButton); }},
+        {"close box", [](frmAbout *about) { about->close(); }},
+    };
+    for (const auto &[way, press] : ways) {
+        SCOPED_TRACE(way);
+        bool closed = false;
+        whileAboutIsOpen([&](frmAbout *about) {
+            testing_support::shoot(about, QStringLiteral("frmAbout"));
+            EXPECT_EQ(about->windowTitle(), QStringLiteral("Info zu Quirlix"));
+            EXPECT_EQ(about->lblVersion->text(), QStringLiteral("Version 1.1.1"));
+            EXPECT_EQ(about->lblVexa2->text().split(u'\n'),
+                      QStringList({"Quirlix-Schule", "Musterstraße 1", "12345 Musterstadt", "z. Hd. Projektleitung"}));
+            EXPECT_EQ(about->windowModality(), Qt::ApplicationModal);
+            // Within the frame edges, which the window system adds only once it is shown.
+            EXPECT_LE((about->geometry().center() - main->geometry().center()).manhattanLength(), 4);
+            press(about);
+            closed = !Forms::instance().find<frmAbout>();
+        });
+        EXPECT_TRUE(closed);
+    }
 
-TEST_F(HubTest, TheAboutBoxIsShownModallyAndInfoReturnsOnlyWhenItHasClosed)
-{
-    bool modal = false;
-    bool returned = false;
-    testing_support::whenModal([&](QWidget *window) {
-        modal = window == Forms::instance().find(QStringLiteral("frmAbout")) && !returned;
-        Forms::instance().close(QStringLiteral("frmAbout"));
+    // Without any system-information program the box says so and stays open.
+    QTemporaryDir emptyPath;
+    qputenv("PATH", QFile::encodeName(emptyPath.path()));
+    QString text, title;
+    bool stillOpen = false;
+    whileAboutIsOpen([&](frmAbout *about) {
+        testing_support::whenModal([&](QWidget *box) {
+            std::tie(text, title) = std::pair(static_cast<QMessageBox *>(box)->text(), box->windowTitle());
+            testing_support::clickMessageBoxButton(box, QStringLiteral("OK"));
+        });
+        QTest::mouseClick(about->cmdSysInfo, Qt::LeftButton);
+        stillOpen = Forms::instance().find<frmAbout>() == about;
     });
-    main->mnuInfo->trigger();
-    returned = true;
-    EXPECT_TRUE(modal);
+    EXPECT_EQ(text, QStringLiteral("Systeminformationen sind momentan nicht verfügbar"));
+    EXPECT_EQ(title, QStringLiteral("Quirlix"));
+    EXPECT_TRUE(stillOpen);
 }

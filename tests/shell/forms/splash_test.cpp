@@ -6,14 +6,12 @@
 #include "shell/forms/hyperlinks.h"
 #include "shell/forms/registration.h"
 #include "support/guisupport.h"
-#include "support/testsupport.h"
-
-#include <gtest/gtest.h>
 
 #include <QtCore/QPointer>
 #include <QtCore/QUrl>
-#include <QtWidgets/QMessageBox>
 #include <QtTest/QTest>
+#include <QtWidgets/QApplication>
+#include <QtWidgets/QMessageBox>
 
 using platform::Forms;
 using testing_support::advanceClock;
@@ -51,6 +49,7 @@ protected:
     void TearDown() override
     {
         delete shownMessageBox();
+        Forms::instance().setOnLastClosed({});
         testing_support::resetWindows();
     }
     // The program's start: the splash and nothing else.
@@ -59,8 +58,7 @@ protected:
         Forms::instance().setOnLastClosed({});
         testing_support::resetWindows();
         registerShellForms();
-        processEnded = 0;
-        Forms::instance().setOnLastClosed([this] { ++processEnded; });
+        Forms::instance().setOnLastClosed([] { ADD_FAILURE() << "the process must never be without a window"; });
         splash = Forms::instance().show<frmSplash>();
         ASSERT_TRUE(QTest::qWaitForWindowExposed(splash));
     }
@@ -69,54 +67,24 @@ protected:
     {
         QTest::mouseClick(splash->windowHandle(), Qt::LeftButton, {}, control->mapTo(splash, at));
     }
-    void expectEnded()
+    static bool stillUp() { return Forms::instance().find<frmSplash>() && !Forms::instance().find<frmStart>(); }
+    static bool ended()
     {
-        EXPECT_FALSE(Forms::instance().find<frmSplash>());
-        frmStart *main = Forms::instance().find<frmStart>();
-        EXPECT_TRUE(main && main->isVisible());
-        EXPECT_EQ(processEnded, 0) << "the process must never be without a window";
+        const frmStart *main = Forms::instance().find<frmStart>();
+        return !Forms::instance().find<frmSplash>() && main && main->isVisible();
     }
-    void expectStillUp() { EXPECT_TRUE(Forms::instance().find<frmSplash>() && !Forms::instance().find<frmStart>()); }
 
     testing_support::ProgramFolderFixture folder;
     RecordingLinks links;
     frmSplash *splash = nullptr;
-    int processEnded = 0;
 };
 
-TEST_F(Splash, WithoutInputTheMainWindowComesAfterSixtySeconds)
+// The links navigate (the mail target without the tooltip's blank, the web
+// targets with a scheme), the disclaimer does nothing and the timer runs on;
+// a refused link leaves a message of its own that outlives the splash.
+TEST_F(Splash, TheLinksNavigateAndTheSplashEndsAfterSixtySecondsLeavingARefusedLinksMessage)
 {
     testing_support::shoot(splash, QStringLiteral("frmSplash"));
-    advanceClock(59999);
-    expectStillUp();
-    advanceClock(1);
-    expectEnded();
-}
-
-TEST_F(Splash, AClickOnTheMarginTheFrameOrTheTextsEndsIt)
-{
-    for (int row = 0; row < 8; ++row) {
-        const std::tuple<const char *, QWidget *, QPoint> clicks[] = {
-            {"margin", splash, {3, 3}},
-            {"frame", splash->Frame1, {4, 4}},
-            {"title", splash->lblTitel, {4, 4}},
-            {"description", splash->lblErklaerung, {4, 4}},
-            {"version", splash->lblVersion, {4, 4}},
-            {"credits", splash->lblAutoren, {4, 4}},
-            {"credits past the partner's name, in its link's space", splash->lblAutoren, {400, 24}},
-            {"address", splash->lblVexa2, {4, 4}},
-        };
-        const auto &[where, control, at] = clicks[row];
-        SCOPED_TRACE(where);
-        clickAt(control, at);
-        expectEnded();
-        start();
-    }
-    EXPECT_TRUE(links.opened.isEmpty());
-}
-
-TEST_F(Splash, TheLinksNavigateAndTheDisclaimerDoesNothingWhileTheTimerRunsOn)
-{
     const std::tuple<HyperLink *, QWidget *, const char *> rows[] = {
         {splash->LinkVexa1, splash->LinkVexa1->imgLogo, "www.quirlix-schule.example"},
         {splash->LinkVexa21, splash->LinkVexa21->Label1, "www.quirlix-schule.example"},
@@ -129,44 +97,69 @@ TEST_F(Splash, TheLinksNavigateAndTheDisclaimerDoesNothingWhileTheTimerRunsOn)
         EXPECT_EQ(shows->cursor().hotSpot(), QPoint(12, 1));
         clickAt(shows);
     }
-    // The mail link's target has no blank after the colon; web targets get a scheme.
     EXPECT_EQ(links.opened, QStringList({"https://www.quirlix-schule.example", "https://www.quirlix-schule.example",
                                          "https://www.foerderverein.example", "mailto:info@quirlix-schule.example"}));
     const QImage hand = linkCursor().pixmap().toImage();
     EXPECT_TRUE(qAlpha(hand.pixel(12, 1)) > 128 && qAlpha(hand.pixel(12, 0)) == 0) << "the fingertip is the hot spot";
-
     clickAt(splash->lblVexa3);
-    expectStillUp();
-    advanceClock(60000);
-    expectEnded();
+
+    links.refuse = true;
+    clickAt(splash->crtMailOstrak->Label1);
+    QPointer<QMessageBox> message = shownMessageBox();
+    ASSERT_TRUE(message);
+    EXPECT_EQ(message->text(),
+              QStringLiteral("Die Adresse info@quirlix-schule.example konnte nicht geöffnet werden."));
+    EXPECT_EQ(message->windowTitle(), QStringLiteral("Quirlix"));
+    advanceClock(59999);
+    EXPECT_TRUE(stillUp());
+    advanceClock(1);
+    EXPECT_TRUE(ended());
+    testing_support::flushClosedWindows();
+    ASSERT_TRUE(message && message->isVisible());
+    QTest::mouseClick(message->buttons().constFirst(), Qt::LeftButton);
+    testing_support::flushClosedWindows();
+    EXPECT_FALSE(message);
 }
 
-TEST_F(Splash, AKeyThatProducesACharacterEndsItAlsoWhileALinkHasTheFocus)
+// A click on the margin, the frame or a text, or a key that produces a
+// character (each with the text the window system gives it), also while a
+// link has the focus, shows the main window and ends the splash.
+TEST_F(Splash, AClickOrAKeyThatProducesACharacterEndsIt)
 {
-    // Each key with the text the window system gives it.
-    const std::tuple<const char *, Qt::Key, const char *, Qt::KeyboardModifiers, bool> keys[] = {
-        {"arrow", Qt::Key_Left, "", Qt::NoModifier, false},
-        {"F1", Qt::Key_F1, "", Qt::NoModifier, false},
-        {"Shift alone", Qt::Key_Shift, "", Qt::ShiftModifier, false},
-        {"Tab", Qt::Key_Tab, "\t", Qt::NoModifier, false},
-        {"Delete", Qt::Key_Delete, "\x7f", Qt::NoModifier, false},
-        {"letter", Qt::Key_A, "a", Qt::NoModifier, true},
-        {"Enter", Qt::Key_Return, "\r", Qt::NoModifier, true},
-        {"keypad Enter", Qt::Key_Enter, "\r", Qt::KeypadModifier, true},
-        {"Escape", Qt::Key_Escape, "\x1b", Qt::NoModifier, true},
-        {"Backspace", Qt::Key_Backspace, "\b", Qt::NoModifier, true},
+    const auto key = [](Qt::Key code, const char *text, Qt::KeyboardModifiers modifiers = {}) {
+        return std::function<void()>([=] {
+            QTest::sendKeyEvent(QTest::Click, QApplication::focusWidget(), code, QString::fromLatin1(text), modifiers);
+        });
     };
-    for (const auto &[name, key, text, modifiers, ends] : keys) {
+    const std::tuple<const char *, std::function<void()>, bool> inputs[] = {
+        {"margin", [&] { clickAt(splash, {3, 3}); }, true},
+        {"frame", [&] { clickAt(splash->Frame1); }, true},
+        {"title", [&] { clickAt(splash->lblTitel); }, true},
+        {"description", [&] { clickAt(splash->lblErklaerung); }, true},
+        {"version", [&] { clickAt(splash->lblVersion); }, true},
+        {"credits", [&] { clickAt(splash->lblAutoren); }, true},
+        {"credits past the partner's name, in its link's space", [&] { clickAt(splash->lblAutoren, {400, 24}); }, true},
+        {"address", [&] { clickAt(splash->lblVexa2); }, true},
+        {"arrow", key(Qt::Key_Left, ""), false},
+        {"F1", key(Qt::Key_F1, ""), false},
+        {"Shift", key(Qt::Key_Shift, "", Qt::ShiftModifier), false},
+        {"Tab", key(Qt::Key_Tab, "\t"), false},
+        {"Delete", key(Qt::Key_Delete, "\x7f"), false},
+        {"letter", key(Qt::Key_A, "a"), true},
+        {"Enter", key(Qt::Key_Return, "\r"), true},
+        {"keypad Enter", key(Qt::Key_Enter, "\r", Qt::KeypadModifier), true},
+        {"Escape", key(Qt::Key_Escape, "\x1b"), true},
+        {"Backspace", key(Qt::Key_Backspace, "\b"), true},
+    };
+    for (const auto &[name, input, ends] : inputs) {
         SCOPED_TRACE(name);
         splash->LinkSprokel1->setFocus();
-        QTest::sendKeyEvent(QTest::Click, QApplication::focusWidget(), key, QString::fromLatin1(text), modifiers);
-        if (!ends) {
-            expectStillUp();
-            continue;
-        }
-        expectEnded();
-        start();
+        input();
+        EXPECT_TRUE(ends ? ended() : stillUp());
+        if (ends)
+            start();
     }
+    EXPECT_TRUE(links.opened.isEmpty());
 }
 
 TEST_F(Splash, TheLoadStepCentresInSinglePrecisionTwipsAndSetsTheTexts)
@@ -181,30 +174,13 @@ TEST_F(Splash, TheLoadStepCentresInSinglePrecisionTwipsAndSetsTheTexts)
         EXPECT_EQ(control->x(), qRound(left / 15)) << "inside the frame, whose 120 twips are not subtracted";
     }
     EXPECT_EQ(splash->place(splash->crtMailOstrak).top, 6135.0f);
-    EXPECT_EQ(splash->lblTitel->text(), QStringLiteral("Quirlix"));
-    EXPECT_EQ(splash->lblVersion->text(), QStringLiteral("Version 1.1.1"));
-    EXPECT_EQ(splash->lblErklaerung->text().split(u'\n'),
-              QStringList({"Ein Mathematiklernprogramm für Grundschulen", "", "Aufgaben im Zahlenraum bis 20"}));
-    EXPECT_EQ(splash->lblVexa2->text().split(u'\n'),
-              QStringList({"Musterstraße 1", "12345 Musterstadt", "z. Hd. Projektleitung"}));
-}
-
-TEST_F(Splash, ARefusedLinkLeavesAMessageOfItsOwnThatOutlivesTheSplash)
-{
-    links.refuse = true;
-    clickAt(splash->crtMailOstrak->Label1);
-    QPointer<QMessageBox> message = shownMessageBox();
-    ASSERT_TRUE(message);
-    EXPECT_EQ(message->text(),
-              QStringLiteral("Die Adresse info@quirlix-schule.example konnte nicht geöffnet werden."));
-    EXPECT_EQ(message->windowTitle(), QStringLiteral("Quirlix"));
-    advanceClock(60000);
-    expectEnded();
-    testing_support::flushClosedWindows();
-    ASSERT_TRUE(message && message->isVisible());
-    QTest::mouseClick(message->buttons().constFirst(), Qt::LeftButton);
-    testing_support::flushClosedWindows();
-    EXPECT_FALSE(message);
+    EXPECT_EQ(QStringList({splash->lblTitel->text(), splash->lblVersion->text(), splash->lblErklaerung->text(),
+                           splash->lblVexa2->text()})
+                  .join(u'|')
+                  .split(u'\n'),
+              QStringList({"Quirlix|Version 1.1.1|Ein Mathematiklernprogramm für Grundschulen", "",
+                           "Aufgaben im Zahlenraum bis 20|Musterstraße 1", "12345 Musterstadt",
+                           "z. Hd. Projektleitung"}));
 }
 
 } // namespace
