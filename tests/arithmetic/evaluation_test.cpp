@@ -4,7 +4,7 @@
 
 namespace {
 
-// 12 - 5 = 7 with the place sought.
+// 12 - 5 = 7 with the place sought, and -1 in Eingabe.
 TaskState twelveMinusFive(quint8 gesucht)
 {
     return TaskState {12, 5, 7, 2, gesucht, -1};
@@ -12,36 +12,23 @@ TaskState twelveMinusFive(quint8 gesucht)
 
 } // namespace
 
-TEST(Evaluation, ReadsTheAnswerByTheGermanNumberRules)
-{
-    const std::pair<const char *, std::optional<double>> rows[] = {
-        {"7", 7}, {"07", 7}, {"7,0", 7}, {"7,5", 7.5}, {"  12 ", 12}, {"-3", -3},
-        {"", {}}, {"   ", {}}, {"a", {}}, {"7a", {}}, {"1 2", {}}, {"7.5", {}}, {"nan", {}}, {"inf", {}},
-    };
-    for (const auto &[text, value] : rows)
-        EXPECT_EQ(readAnswer(QString::fromLatin1(text)), value) << '"' << text << '"';
-}
-
+// The answer is read by the German number rules; a number goes into
+// Eingabe, a text that is no finite number leaves it as it was.
 TEST(Evaluation, JudgesTheSoughtNumberAndKeepsANumberInEingabe)
 {
-    struct Row
-    {
-        quint8 gesucht;
-        const char *text;
-        Verdict verdict;
-        double eingabe;
+    using enum Verdict;
+    const std::tuple<quint8, const char *, Verdict, double> rows[] = {
+        {1, "12", Right, 12}, {1, "7", Wrong, 7}, {2, "5", Right, 5}, {2, "7", Wrong, 7}, {3, "12", Wrong, 12},
+        {3, "7", Right, 7}, {3, "07", Right, 7}, {3, "7,0", Right, 7}, {3, "  7 ", Right, 7}, {3, "7,4", Wrong, 7.4},
+        {3, "-7", Wrong, -7}, {3, "", InputError, -1}, {3, "   ", InputError, -1}, {3, "sieben", InputError, -1},
+        {3, "7a", InputError, -1}, {3, "1 2", InputError, -1}, {3, "7.5", InputError, -1},
+        {3, "nan", InputError, -1}, {3, "inf", InputError, -1}, {0, "7", NothingSought, -1},
     };
-    const Row rows[] = {
-        {1, "12", Verdict::Right, 12}, {1, "7", Verdict::Wrong, 7},       {2, "5", Verdict::Right, 5},
-        {2, "7", Verdict::Wrong, 7},   {3, "7,0", Verdict::Right, 7},     {3, "7,4", Verdict::Wrong, 7.4},
-        {3, "12", Verdict::Wrong, 12}, {3, "", Verdict::InputError, -1}, {3, "sieben", Verdict::InputError, -1},
-        {0, "7", Verdict::NothingSought, -1},
-    };
-    for (const Row &row : rows) {
-        SCOPED_TRACE(testing::Message() << "Gesucht " << int(row.gesucht) << ", \"" << row.text << '"');
-        TaskState task = twelveMinusFive(row.gesucht);
-        EXPECT_EQ(judgeAnswer(task, QString::fromLatin1(row.text)), row.verdict);
-        EXPECT_EQ(task.Eingabe, row.eingabe);
+    for (const auto &[gesucht, text, verdict, eingabe] : rows) {
+        SCOPED_TRACE(testing::Message() << "Gesucht " << int(gesucht) << ", \"" << text << '"');
+        TaskState task = twelveMinusFive(gesucht);
+        EXPECT_EQ(judgeAnswer(task, QString::fromLatin1(text)), verdict);
+        EXPECT_EQ(task.Eingabe, eingabe);
     }
 }
 

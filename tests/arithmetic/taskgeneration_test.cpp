@@ -26,13 +26,7 @@ using TaskGeneration = testing_support::GlobalsTest;
 // b at the limit of its row with the result sought.
 TEST_F(TaskGeneration, DrawsTheSecondOperandWithinItsRowAndShowsTheKnownNumbers)
 {
-    struct Row
-    {
-        const char *name;
-        int level, a, rechenart;
-        const char *lowest, *highest;
-    };
-    const Row rows[] = {
+    const std::tuple<const char *, quint8, int, int, const char *, const char *> rows[] = {
         {"level 1, +, stays within ten", 1, 4, 1, "|+|1|5", "4|+|6|"},
         {"level 1, + from 8", 1, 8, 1, "|+|1|9", "8|+|2|"},
         {"level 1, - from 2 always takes 1", 1, 2, 2, "|-|1|1", "2|-|1|"},
@@ -49,12 +43,12 @@ TEST_F(TaskGeneration, DrawsTheSecondOperandWithinItsRowAndShowsTheKnownNumbers)
     };
     TaskState task;
     TextsLine texts;
-    for (const Row &row : rows) {
-        SCOPED_TRACE(row.name);
-        const float a = drawFor(row.a, 2, row.level == 1 ? 8 : 18), op = drawFor(row.rechenart, 1, 2);
-        for (const auto &[draw, line] : {std::pair {0.0f, row.lowest}, {0.99999994f, row.highest}}) {
-            platform::Random::instance().feed({a, op, draw, draw});
-            ASSERT_TRUE(drawPigTask(task, row.level, texts));
+    for (const auto &[name, level, a, rechenart, lowest, highest] : rows) {
+        SCOPED_TRACE(name);
+        const float first = drawFor(a, 2, level == 1 ? 8 : 18), operation = drawFor(rechenart, 1, 2);
+        for (const auto &[draw, line] : {std::pair {0.0f, lowest}, {0.99999994f, highest}}) {
+            platform::Random::instance().feed({first, operation, draw, draw});
+            ASSERT_TRUE(drawPigTask(task, level, texts));
             EXPECT_EQ(texts.boxes.join(u'|'), QLatin1String(line));
             EXPECT_EQ(task.Gesucht, draw == 0 ? 1 : 3);
         }

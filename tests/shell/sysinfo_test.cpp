@@ -33,16 +33,8 @@ struct MemoryRegistry : Registry
 
 TEST(SysInfo, GetKeyValueReadsTextAndThirtyTwoBitValuesAsTheRoutineDoes)
 {
-    struct Row
-    {
-        const char *name;
-        quint32 type;
-        QByteArray bytes; // null: no such value
-        QString before;
-        KeyLookup lookup;
-        QString after;
-    };
-    const Row rows[] = {
+    // The type and bytes of the value (null: no such value), KeyVal before, the lookup, KeyVal after.
+    const std::tuple<const char *, quint32, QByteArray, QString, KeyLookup, QString> rows[] = {
         {"text with its zero", Registry::REG_SZ, QByteArray("Hallo\0", 6), "", KeyLookup::Found, "Hallo"},
         {"text without its zero", Registry::REG_SZ, "Hallo", "", KeyLookup::Found, "Hallo"},
         {"empty text", Registry::REG_SZ, QByteArray(1, '\0'), "alt", KeyLookup::Found, ""},
@@ -56,15 +48,15 @@ TEST(SysInfo, GetKeyValueReadsTextAndThirtyTwoBitValuesAsTheRoutineDoes)
         {"32 bits, all bytes", Registry::REG_DWORD, "\x78\x56\xab\xf2", "", KeyLookup::Found, "&hF2AB5678"},
         {"another type keeps the text", 3, "\x01\x02", "alt", KeyLookup::Found, "alt"},
     };
-    for (const Row &row : rows) {
-        SCOPED_TRACE(row.name);
+    for (const auto &[name, type, bytes, before, lookup, after] : rows) {
+        SCOPED_TRACE(name);
         MemoryRegistry registry;
-        if (!row.bytes.isNull())
-            registry.values[{InfoKey, QStringLiteral("PATH")}] = {row.type, row.bytes};
+        if (!bytes.isNull())
+            registry.values[{InfoKey, QStringLiteral("PATH")}] = {type, bytes};
         registry.values[{InfoKey, QStringLiteral("Version")}] = {Registry::REG_SZ, "1"};
-        QString value = row.before;
-        EXPECT_EQ(GetKeyValue(Registry::HKEY_LOCAL_MACHINE, InfoKey, QStringLiteral("PATH"), value), row.lookup);
-        EXPECT_EQ(value, row.after);
+        QString value = before;
+        EXPECT_EQ(GetKeyValue(Registry::HKEY_LOCAL_MACHINE, InfoKey, QStringLiteral("PATH"), value), lookup);
+        EXPECT_EQ(value, after);
     }
 }
 
@@ -100,9 +92,6 @@ TEST(SysInfo, StartSysInfoStartsWhatTheKeysNameElseTheFirstInstalledProgram)
         return QString();
     };
     const QStringList programs = systemInformationPrograms();
-    const auto setKey = [&](const QString &key, const QString &name, const QByteArray &bytes) {
-        registry.values[{key, name}] = {Registry::REG_SZ, bytes};
-    };
 
     EXPECT_FALSE(StartSysInfo()) << "nothing installed";
     fake(path, programs[2]);
@@ -112,19 +101,19 @@ TEST(SysInfo, StartSysInfoStartsWhatTheKeysNameElseTheFirstInstalledProgram)
     fake(path, programs[0], "/nirgends/sh");
     EXPECT_FALSE(StartSysInfo()) << "the first installed program fails to start";
 
-    setKey(LocationKey, QStringLiteral("MSINFO"), QFile::encodeName(work.path()));
+    registry.values[{LocationKey, QStringLiteral("MSINFO")}] = {Registry::REG_SZ, QFile::encodeName(work.path())};
     EXPECT_FALSE(StartSysInfo()) << "the second key's folder without the program";
     const QString inFolder = fake(work, QStringLiteral("MSINFO32.EXE"));
     EXPECT_TRUE(StartSysInfo());
     EXPECT_EQ(started(), inFolder);
 
     for (const QByteArray &unusable : {QByteArray("/nirgends/msinfo32.exe"), QByteArray("")}) {
-        setKey(InfoKey, QStringLiteral("PATH"), unusable);
+        registry.values[{InfoKey, QStringLiteral("PATH")}] = {Registry::REG_SZ, unusable};
         EXPECT_FALSE(StartSysInfo());
     }
     EXPECT_EQ(started(300), QString());
     const QString named = fake(work, QStringLiteral("System Info"));
-    setKey(InfoKey, QStringLiteral("PATH"), QFile::encodeName(named) + '\0');
+    registry.values[{InfoKey, QStringLiteral("PATH")}] = {Registry::REG_SZ, QFile::encodeName(named) + '\0'};
     EXPECT_TRUE(StartSysInfo());
     EXPECT_EQ(started(), named);
     qputenv("PATH", oldPath);

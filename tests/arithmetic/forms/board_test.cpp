@@ -10,6 +10,7 @@
 #include "arithmetic/testtasks.h"
 #include "platform/controls.h"
 #include "platform/forms.h"
+#include "platform/twips.h"
 #include "results/forms/frmHighscore.h"
 #include "results/forms/registration.h"
 #include "shell/forms/frmLoginSpiele.h"
@@ -22,11 +23,15 @@
 
 #include <QtCore/QDate>
 #include <QtGui/QAction>
+#include <QtGui/QTextBlock>
+#include <QtGui/QTextLayout>
 #include <QtTest/QTest>
 #include <QtWidgets/QApplication>
+#include <QtWidgets/QFrame>
 #include <QtWidgets/QLabel>
 #include <QtWidgets/QLineEdit>
 #include <QtWidgets/QPlainTextEdit>
+#include <QtWidgets/QTextEdit>
 
 using namespace arithmetic_testing;
 using platform::Forms;
@@ -35,11 +40,11 @@ using testing_support::shoot;
 
 namespace {
 
-int awaitedModals = 0;
+int awaitedModals = 0; // modal windows the running test still waits for
 
-// Runs action, which is to close it, on the next modal window if it is a W.
-// Any other window, or a W the action left open, fails the test and is
-// closed, so that the test cannot hang in the window's loop.
+// Runs action inside the loop of the next modal window, which must be a W
+// and which the action is to close; any other window, or one left open,
+// fails the test and is closed, so that no test hangs in a window's loop.
 template<class W, class Action>
 void whenModalIs(Action action)
 {
@@ -49,13 +54,10 @@ void whenModalIs(Action action)
         if (test != ::testing::UnitTest::GetInstance()->current_test_info())
             return; // left over from an earlier test
         --awaitedModals;
-        auto *window = qobject_cast<W *>(modal);
-        if (window && QTest::qWaitForWindowExposed(window))
+        if (auto *window = qobject_cast<W *>(modal); window && QTest::qWaitForWindowExposed(window))
             action(window);
-        else
-            ADD_FAILURE() << "expected " << qPrintable(W::staticName()) << ", got " << qPrintable(modal->objectName());
         if (QApplication::activeModalWidget() == modal) {
-            ADD_FAILURE() << qPrintable(modal->objectName()) << " is still open";
+            ADD_FAILURE() << "expected " << qPrintable(W::staticName()) << ", open: " << qPrintable(modal->objectName());
             if (auto *form = qobject_cast<platform::Form *>(modal))
                 form->unload();
             else
@@ -87,14 +89,7 @@ QString pigs(const frmHaupt *board)
     return picture;
 }
 
-void typeAnswer(QLineEdit *box, const QString &text)
-{
-    QTest::keyClicks(box, text);
-    QTest::keyClick(box, Qt::Key_Return);
-}
-
-// Every window of the program, on a program folder of its own; a modal
-// window the test waited for and never saw fails it.
+// Every window of the program, on a program folder of its own.
 class Board : public testing_support::WindowTest
 {
 protected:
@@ -108,7 +103,7 @@ protected:
     }
     void TearDown() override
     {
-        EXPECT_EQ(awaitedModals, 0) << "a window the test expected to be shown modally never was";
+        EXPECT_EQ(awaitedModals, 0) << "a window expected to be shown modally never was";
         WindowTest::TearDown();
     }
 
@@ -128,6 +123,7 @@ protected:
 
     testing_support::ProgramFolderFixture folder;
 };
+using TextWindows = Board;
 
 } // namespace
 
@@ -157,7 +153,8 @@ TEST_F(Board, APupilPlaysFromTheMainWindowToTheHighscoreListAndASecondGameHandsO
     EXPECT_EQ(taskLine(board), QStringLiteral("(5) - (3) = []"));
     modVar.SpielerName = QStringLiteral("someone else");
     whenModalIs<frmokay>([](frmokay *) { advanceClock(4000); });
-    typeAnswer(board->txtErgebnis, QStringLiteral("2"));
+    QTest::keyClicks(board->txtErgebnis, QStringLiteral("2"));
+    QTest::keyClick(board->txtErgebnis, Qt::Key_Return);
 
     QTest::mouseClick(board->CmdEnde, Qt::LeftButton);
     EXPECT_FALSE(Forms::instance().find<frmHaupt>());
@@ -171,9 +168,7 @@ TEST_F(Board, APupilPlaysFromTheMainWindowToTheHighscoreListAndASecondGameHandsO
     auto *highscore = Forms::instance().find<frmHighscore>();
     ASSERT_TRUE(highscore);
     advanceClock(1);
-    EXPECT_EQ(QStringList({highscore->txtName->toPlainText(), highscore->txtPunkte->toPlainText(),
-                           highscore->txtSpiel->toPlainText()}),
-              QStringList({"Maximilianeu", "2", "Schweinchen"}));
+    EXPECT_EQ(highscore->txtName->toPlainText() + u'|' + highscore->txtPunkte->toPlainText(), "Maximilianeu|2");
 
     board = openBoard(3);
     ASSERT_TRUE(board);
@@ -224,7 +219,8 @@ TEST_F(Board, AWrongAnswerKeepsTheTaskAndTheRightOneShowsTheNextWhicheverWayThei
             shoot(okay, QStringLiteral("frmokay"));
             close(okay, okay->picokay, how);
         });
-        typeAnswer(board->txtErgebnis, QStringLiteral("17"));
+        QTest::keyClicks(board->txtErgebnis, QStringLiteral("17"));
+        QTest::keyClick(board->txtErgebnis, Qt::Key_Return);
         EXPECT_EQ(board->lblpunkte->text(), QStringLiteral("1 Punkt"));
         EXPECT_EQ(taskLine(board), QStringLiteral("[] - (2) = (7)"));
         EXPECT_EQ(pigs(board), QStringLiteral(".... .... .... .... ....|##.. .... .... .... ....|"
@@ -242,11 +238,13 @@ TEST_F(Board, AWrongAnswerKeepsTheTaskAndTheRightOneShowsTheNextWhicheverWayThei
 // it, not on every repaint: a half-typed answer survives the board being
 // covered. Every window over it returns to the same task with an empty
 // sought box; the input-error window has no timer and waits for OK!, and
-// Enter in any box judges the sought one, also in a locked box. Only help
-// costs points.
+// Enter in any box judges the sought one, also in a locked box. The manual
+// closes by keypad Enter on its Okay; the info text takes no typing. The
+// help shows the task with suns, the crossed-out ones in front, and costs
+// points.
 TEST_F(Board, EveryWindowOverTheBoardReturnsToTheSameTaskAndOnlyHelpCostsPoints)
 {
-    feedTask(2, 3, 1, 4, 3);
+    feedTask(2, 15, 2, 3, 3);
     frmHaupt *board = openBoard(2);
     ASSERT_TRUE(board);
     QTest::keyClicks(board->txtErgebnis, QStringLiteral("1"));
@@ -256,31 +254,48 @@ TEST_F(Board, EveryWindowOverTheBoardReturnsToTheSameTaskAndOnlyHelpCostsPoints)
     EXPECT_EQ(board->txtErgebnis->text(), QStringLiteral("1"));
 
     QTest::keyClicks(board->txtOperator1, QStringLiteral("9"));
-    for (const bool byEnter : {false, true}) {
-        QTest::keyClicks(board->txtErgebnis, QStringLiteral("b"));
-        whenModalIs<frmfehler>([byEnter](frmfehler *error) {
-            shoot(error, QStringLiteral("frmfehler"));
-            advanceClock(60000);
-            ASSERT_EQ(error->focusWidget(), error->cmdOK);
-            if (byEnter)
-                QTest::keyClick(error->cmdOK, Qt::Key_Return);
-            else
-                QTest::mouseClick(error->cmdOK, Qt::LeftButton);
-        });
-        QTest::keyClick(board->txtOperator1, Qt::Key_Return);
-        EXPECT_EQ(taskLine(board), QStringLiteral("(3) + (4) = []"));
-    }
-    QTest::keyClicks(board->txtErgebnis, QStringLiteral("7"));
-    whenModalIs<frmAnleitung>([](frmAnleitung *manual) { QTest::mouseClick(manual->cmdOkay, Qt::LeftButton); });
+    QTest::keyClicks(board->txtErgebnis, QStringLiteral("b"));
+    whenModalIs<frmfehler>([](frmfehler *error) {
+        shoot(error, QStringLiteral("frmfehler"));
+        advanceClock(60000);
+        EXPECT_EQ(error->focusWidget(), error->cmdOK);
+        QTest::keyClick(error->cmdOK, Qt::Key_Return);
+    });
+    QTest::keyClick(board->txtOperator1, Qt::Key_Return);
+    EXPECT_EQ(taskLine(board), QStringLiteral("(15) - (3) = []"));
+    QTest::keyClicks(board->txtErgebnis, QStringLiteral("12"));
+    whenModalIs<frmAnleitung>([](frmAnleitung *manual) {
+        EXPECT_EQ(manual->focusWidget(), manual->cmdOkay);
+        QTest::keyClick(manual->cmdOkay, Qt::Key_Enter, Qt::KeypadModifier);
+    });
     board->mnuAnleitung->trigger();
-    QTest::keyClicks(board->txtErgebnis, QStringLiteral("7"));
-    whenModalIs<frmInfo>([](frmInfo *info) { QTest::mouseClick(info->cmdOK, Qt::LeftButton); });
+    QTest::keyClicks(board->txtErgebnis, QStringLiteral("12"));
+    whenModalIs<frmInfo>([](frmInfo *info) {
+        shoot(info, QStringLiteral("frmInfo"));
+        const QString text = info->rtfinfo->toPlainText();
+        QTest::keyClicks(info->rtfinfo, QStringLiteral("xyz"));
+        EXPECT_EQ(info->rtfinfo->toPlainText(), text);
+        QTest::mouseClick(info->cmdOK, Qt::LeftButton);
+    });
     board->mnuinfo->trigger();
     EXPECT_FALSE(Variablen.Punktabzug);
-    QTest::keyClicks(board->txtErgebnis, QStringLiteral("7"));
-    whenModalIs<frmHilfe>([](frmHilfe *help) { QTest::mouseClick(help->cmdHilfebeenden, Qt::LeftButton); });
+    QTest::keyClicks(board->txtErgebnis, QStringLiteral("12"));
+    whenModalIs<frmHilfe>([](frmHilfe *help) {
+        shoot(help, QStringLiteral("frmHilfe"));
+        QString onTop; // Y yellow, B blue, X crossed out
+        for (int cell = 1; cell <= 20; ++cell) {
+            const QWidget *top = help->fraAbzählen->childAt(help->Sonne5[cell]->geometry().center());
+            const QString sun = top ? top->objectName().left(6) : QString();
+            onTop += QLatin1String(cell % 5 == 1 && cell > 1 ? " " : "")
+                + (sun == u"Sonne5" ? u'Y' : sun == u"Sonne3" ? u'B' : sun == u"Sonne4" ? u'X' : u'.');
+        }
+        EXPECT_EQ(QStringList({help->lblOperator1->text(), help->lblRechenart->text(), help->lblOperator2->text(),
+                               help->lblGleich->text(), help->lblErgebnis->text(), onTop}),
+                  QStringList({"15", "-", "3", "=", "?", "YYYYY YYYYY YYXXX ....."}));
+        QTest::mouseClick(help->cmdHilfebeenden, Qt::LeftButton);
+    });
     QTest::mouseClick(board->cmdhilfe, Qt::LeftButton);
-    EXPECT_EQ(taskLine(board), QStringLiteral("(3) + (4) = []"));
+    EXPECT_EQ(taskLine(board), QStringLiteral("(15) - (3) = []"));
     EXPECT_EQ(board->focusWidget(), board->txtErgebnis);
 
     // A click already on its way when the timer closed the window must not
@@ -290,8 +305,34 @@ TEST_F(Board, EveryWindowOverTheBoardReturnsToTheSameTaskAndOnlyHelpCostsPoints)
         advanceClock(4000);
         QTest::mouseClick(okay->picokay, Qt::LeftButton);
     });
-    QTest::keyClicks(board->txtErgebnis, QStringLiteral("7"));
+    QTest::keyClicks(board->txtErgebnis, QStringLiteral("12"));
     QTest::keyClick(board->txtOperator2, Qt::Key_Enter, Qt::KeypadModifier);
     EXPECT_EQ(board->lblpunkte->text(), QStringLiteral("1 Punkt"));
     EXPECT_EQ(Variablen.Gesamtpunkte, 1);
+}
+
+// Also run on a screen of 144 dpi: the indents are twips and scale with the
+// tab stops.
+TEST_F(TextWindows, TheManualsColumnsLineUpAfterTheTabsHangingLinesIncluded)
+{
+    auto *manual = Forms::instance().show<frmAnleitung>();
+    ASSERT_TRUE(manual && QTest::qWaitForWindowExposed(manual));
+    shoot(manual, QStringLiteral("frmAnleitung"));
+    const QTextDocument *text = manual->RichTextBox1->document();
+    ASSERT_EQ(text->blockCount(), 13);
+    const auto xAfterLastTab = [&](int lineIndex) {
+        const QTextBlock block = text->findBlockByNumber(lineIndex);
+        const int position = block.text().lastIndexOf(u'\t') + 1;
+        return block.layout()->position().x() + block.layout()->lineAt(0).cursorToX(position);
+    };
+    for (int lineIndex = 6; lineIndex <= 11; ++lineIndex)
+        EXPECT_EQ(xAfterLastTab(lineIndex), xAfterLastTab(5)) << "line " << lineIndex + 1;
+    // From the "Hilfe" line on: left indent 1416 twips, first line -1410.
+    for (int lineIndex = 0; lineIndex < 13; ++lineIndex) {
+        SCOPED_TRACE(testing::Message() << "line " << lineIndex + 1);
+        const QTextBlockFormat format = text->findBlockByNumber(lineIndex).blockFormat();
+        const bool hanging = lineIndex >= 9;
+        EXPECT_EQ(format.leftMargin(), hanging ? platform::twipsToPixels(1416) : 0);
+        EXPECT_EQ(format.textIndent(), hanging ? platform::twipsToPixels(-1410) : 0);
+    }
 }
