@@ -140,6 +140,7 @@ TEST_F(Board, APupilPlaysFromTheMainWindowToTheHighscoreListAndASecondGameHandsO
     auto *signIn = Forms::instance().find<frmLoginSpiele>();
     ASSERT_TRUE(signIn && QTest::qWaitForWindowExposed(signIn));
     QTest::keyClicks(signIn->txtUserName, QStringLiteral("Maximilianeum"));
+    shoot(signIn, QStringLiteral("frmLoginSpiele"));
     feedTask(1, 5, 2, 3, 3);
     whenModalIs<frmlevel>([signIn](frmlevel *choice) {
         EXPECT_TRUE(signIn->isVisible()) << "the sign-in closes only after the board has asked for the level";
@@ -235,26 +236,23 @@ TEST_F(Board, AWrongAnswerKeepsTheTaskAndTheRightOneShowsTheNextWhicheverWayThei
 }
 
 // The board is refreshed when it first appears and after each window over
-// it, not on every repaint: a half-typed answer survives the board being
-// covered. Every window over it returns to the same task with an empty
-// sought box; the input-error window has no timer and waits for OK!, and
-// Enter in any box judges the sought one, also in a locked box. The manual
-// closes by keypad Enter on its Okay; the info text takes no typing. The
-// help shows the task with suns, the crossed-out ones in front, and costs
-// points.
+// it, not on every repaint: a half-typed answer survives it being covered.
+// Each window returns to the same task with an empty sought box; Enter in any
+// box, also a locked one, judges the sought one; the input-error window has
+// no timer. Only help costs points.
 TEST_F(Board, EveryWindowOverTheBoardReturnsToTheSameTaskAndOnlyHelpCostsPoints)
 {
-    feedTask(2, 15, 2, 3, 3);
+    feedTask(2, 15, 2, 3, 2);
     frmHaupt *board = openBoard(2);
     ASSERT_TRUE(board);
-    QTest::keyClicks(board->txtErgebnis, QStringLiteral("1"));
+    QTest::keyClicks(board->txtOperator2, QStringLiteral("1"));
     board->hide();
     board->show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(board));
-    EXPECT_EQ(board->txtErgebnis->text(), QStringLiteral("1"));
+    EXPECT_EQ(board->txtOperator2->text(), QStringLiteral("1"));
 
     QTest::keyClicks(board->txtOperator1, QStringLiteral("9"));
-    QTest::keyClicks(board->txtErgebnis, QStringLiteral("b"));
+    QTest::keyClicks(board->txtOperator2, QStringLiteral("b"));
     whenModalIs<frmfehler>([](frmfehler *error) {
         shoot(error, QStringLiteral("frmfehler"));
         advanceClock(60000);
@@ -262,14 +260,14 @@ TEST_F(Board, EveryWindowOverTheBoardReturnsToTheSameTaskAndOnlyHelpCostsPoints)
         QTest::keyClick(error->cmdOK, Qt::Key_Return);
     });
     QTest::keyClick(board->txtOperator1, Qt::Key_Return);
-    EXPECT_EQ(taskLine(board), QStringLiteral("(15) - (3) = []"));
-    QTest::keyClicks(board->txtErgebnis, QStringLiteral("12"));
+    EXPECT_EQ(taskLine(board), QStringLiteral("(15) - [] = (12)"));
+    QTest::keyClicks(board->txtOperator2, QStringLiteral("3"));
     whenModalIs<frmAnleitung>([](frmAnleitung *manual) {
         EXPECT_EQ(manual->focusWidget(), manual->cmdOkay);
         QTest::keyClick(manual->cmdOkay, Qt::Key_Enter, Qt::KeypadModifier);
     });
     board->mnuAnleitung->trigger();
-    QTest::keyClicks(board->txtErgebnis, QStringLiteral("12"));
+    QTest::keyClicks(board->txtOperator2, QStringLiteral("3"));
     whenModalIs<frmInfo>([](frmInfo *info) {
         shoot(info, QStringLiteral("frmInfo"));
         const QString text = info->rtfinfo->toPlainText();
@@ -279,7 +277,7 @@ TEST_F(Board, EveryWindowOverTheBoardReturnsToTheSameTaskAndOnlyHelpCostsPoints)
     });
     board->mnuinfo->trigger();
     EXPECT_FALSE(Variablen.Punktabzug);
-    QTest::keyClicks(board->txtErgebnis, QStringLiteral("12"));
+    QTest::keyClicks(board->txtOperator2, QStringLiteral("3"));
     whenModalIs<frmHilfe>([](frmHilfe *help) {
         shoot(help, QStringLiteral("frmHilfe"));
         QString onTop; // Y yellow, B blue, X crossed out
@@ -291,12 +289,12 @@ TEST_F(Board, EveryWindowOverTheBoardReturnsToTheSameTaskAndOnlyHelpCostsPoints)
         }
         EXPECT_EQ(QStringList({help->lblOperator1->text(), help->lblRechenart->text(), help->lblOperator2->text(),
                                help->lblGleich->text(), help->lblErgebnis->text(), onTop}),
-                  QStringList({"15", "-", "3", "=", "?", "YYYYY YYYYY YYXXX ....."}));
+                  QStringList({"15", "-", "?", "=", "12", "YYYYY YYYYY YYXXX ....."}));
         QTest::mouseClick(help->cmdHilfebeenden, Qt::LeftButton);
     });
     QTest::mouseClick(board->cmdhilfe, Qt::LeftButton);
-    EXPECT_EQ(taskLine(board), QStringLiteral("(15) - (3) = []"));
-    EXPECT_EQ(board->focusWidget(), board->txtErgebnis);
+    EXPECT_EQ(taskLine(board), QStringLiteral("(15) - [] = (12)"));
+    EXPECT_EQ(board->focusWidget(), board->txtOperator2);
 
     // A click already on its way when the timer closed the window must not
     // score the answer a second time.
@@ -305,8 +303,8 @@ TEST_F(Board, EveryWindowOverTheBoardReturnsToTheSameTaskAndOnlyHelpCostsPoints)
         advanceClock(4000);
         QTest::mouseClick(okay->picokay, Qt::LeftButton);
     });
-    QTest::keyClicks(board->txtErgebnis, QStringLiteral("12"));
-    QTest::keyClick(board->txtOperator2, Qt::Key_Enter, Qt::KeypadModifier);
+    QTest::keyClicks(board->txtOperator2, QStringLiteral("3"));
+    QTest::keyClick(board->txtErgebnis, Qt::Key_Enter, Qt::KeypadModifier);
     EXPECT_EQ(board->lblpunkte->text(), QStringLiteral("1 Punkt"));
     EXPECT_EQ(Variablen.Gesamtpunkte, 1);
 }

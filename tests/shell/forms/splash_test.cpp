@@ -137,19 +137,15 @@ TEST_F(Splash, AClickOrAKeyThatProducesACharacterEndsIt)
         {"title", [&] { clickAt(splash->lblTitel); }, true},
         {"description", [&] { clickAt(splash->lblErklaerung); }, true},
         {"version", [&] { clickAt(splash->lblVersion); }, true},
-        {"credits", [&] { clickAt(splash->lblAutoren); }, true},
         {"credits past the partner's name, in its link's space", [&] { clickAt(splash->lblAutoren, {400, 24}); }, true},
         {"address", [&] { clickAt(splash->lblVexa2); }, true},
         {"arrow", key(Qt::Key_Left, ""), false},
-        {"F1", key(Qt::Key_F1, ""), false},
         {"Shift", key(Qt::Key_Shift, "", Qt::ShiftModifier), false},
         {"Tab", key(Qt::Key_Tab, "\t"), false},
         {"Delete", key(Qt::Key_Delete, "\x7f"), false},
         {"letter", key(Qt::Key_A, "a"), true},
-        {"Enter", key(Qt::Key_Return, "\r"), true},
         {"keypad Enter", key(Qt::Key_Enter, "\r", Qt::KeypadModifier), true},
         {"Escape", key(Qt::Key_Escape, "\x1b"), true},
-        {"Backspace", key(Qt::Key_Backspace, "\b"), true},
     };
     for (const auto &[name, input, ends] : inputs) {
         SCOPED_TRACE(name);
