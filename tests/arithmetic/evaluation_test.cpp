@@ -2,18 +2,8 @@
 #include "state/variablen.h"
 #include "support/testsupport.h"
 
-namespace {
-
-// 12 - 5 = 7 with the place sought, and -1 in Eingabe.
-TaskState twelveMinusFive(quint8 gesucht)
-{
-    return TaskState {12, 5, 7, 2, gesucht, -1};
-}
-
-} // namespace
-
-// The answer is read by the German number rules; a number goes into
-// Eingabe, a text that is no finite number leaves it as it was.
+// The answer to 12 - 5 = 7 is read by the German number rules; a number goes
+// into Eingabe, a text that is no finite number leaves it as it was (-1).
 TEST(Evaluation, JudgesTheSoughtNumberAndKeepsANumberInEingabe)
 {
     using enum Verdict;
@@ -26,7 +16,7 @@ TEST(Evaluation, JudgesTheSoughtNumberAndKeepsANumberInEingabe)
     };
     for (const auto &[gesucht, text, verdict, eingabe] : rows) {
         SCOPED_TRACE(testing::Message() << "Gesucht " << int(gesucht) << ", \"" << text << '"');
-        TaskState task = twelveMinusFive(gesucht);
+        TaskState task {12, 5, 7, 2, gesucht, -1};
         EXPECT_EQ(judgeAnswer(task, QString::fromLatin1(text)), verdict);
         EXPECT_EQ(task.Eingabe, eingabe);
     }
@@ -40,12 +30,11 @@ TEST(Evaluation, TheRefreshShowsThePigsOfTheKnownBoxesCutToTheTwentyOfABlock)
         {1, 12, {0, 5, 7}}, {2, 12, {12, 0, 7}}, {3, 12, {12, 5, 0}}, {3, 25, {20, 5, 0}}};
     for (const auto &[gesucht, a, pigs] : rows) {
         SCOPED_TRACE(testing::Message() << "Gesucht " << int(gesucht) << ", a = " << a);
-        TaskState task = twelveMinusFive(gesucht);
-        task.Operand1 = a;
+        TaskState task {a, 5, 7, 2, gesucht};
         const std::optional<RefreshPlan> plan = refreshPlan(task);
         ASSERT_TRUE(plan.has_value());
         EXPECT_EQ(plan->pigs, pigs);
         EXPECT_EQ(static_cast<int>(plan->sought), gesucht - 1);
     }
-    EXPECT_FALSE(refreshPlan(twelveMinusFive(0)).has_value());
+    EXPECT_FALSE(refreshPlan(TaskState {12, 5, 7, 2, 0}).has_value());
 }

@@ -24,7 +24,7 @@ using TaskGeneration = testing_support::GlobalsTest;
 
 // The lowest draws give b = 1 with the first operand sought; the highest give
 // b at the limit of its row with the result sought.
-TEST_F(TaskGeneration, DrawsTheSecondOperandWithinItsRowAndShowsTheKnownNumbers)
+TEST_F(TaskGeneration, DrawsTheSecondOperandWithinItsRowShowsTheKnownNumbersAndReseedsBeforeTheDraws)
 {
     const std::tuple<const char *, quint8, int, int, const char *, const char *> rows[] = {
         {"level 1, +, stays within ten", 1, 4, 1, "|+|1|5", "4|+|6|"},
@@ -43,29 +43,19 @@ TEST_F(TaskGeneration, DrawsTheSecondOperandWithinItsRowAndShowsTheKnownNumbers)
     };
     TaskState task;
     TextsLine texts;
+    int reseeds = 0;
+    platform::Random::instance().setClockSource([&reseeds] { return quint64(++reseeds); });
     for (const auto &[name, level, a, rechenart, lowest, highest] : rows) {
         SCOPED_TRACE(name);
         const float first = drawFor(a, 2, level == 1 ? 8 : 18), operation = drawFor(rechenart, 1, 2);
         for (const auto &[draw, line] : {std::pair {0.0f, lowest}, {0.99999994f, highest}}) {
             platform::Random::instance().feed({first, operation, draw, draw});
+            reseeds = 0;
             ASSERT_TRUE(drawPigTask(task, level, texts));
             EXPECT_EQ(texts.boxes.join(u'|'), QLatin1String(line));
             EXPECT_EQ(task.Gesucht, draw == 0 ? 1 : 3);
+            EXPECT_EQ(reseeds, level == 2 ? 3 : 2) << "level 2 reseeds once more, before the second operand";
         }
     }
     EXPECT_FALSE(drawPigTask(task, 4, texts));
-}
-
-// Level 2 reseeds once more, before the second operand.
-TEST_F(TaskGeneration, LevelTwoReseedsThreeTimesAndTheOtherLevelsTwice)
-{
-    int reseeds = 0;
-    platform::Random::instance().setClockSource([&reseeds] { return quint64(++reseeds); });
-    TaskState task;
-    TextsLine texts;
-    for (const auto &[level, expected] : {std::pair {1, 2}, {2, 3}, {3, 2}}) {
-        reseeds = 0;
-        drawPigTask(task, level, texts);
-        EXPECT_EQ(reseeds, expected) << "level " << level;
-    }
 }
