@@ -92,11 +92,9 @@ TEST(Evaluation, TheRefreshShowsThePigsOfTheKnownBoxesCutToTheTwentyOfABlock)
         {1, 12, {0, 5, 7}}, {2, 12, {12, 0, 7}}, {3, 12, {12, 5, 0}}, {3, 25, {20, 5, 0}}};
     for (const auto &[gesucht, a, pigs] : rows) {
         SCOPED_TRACE(testing::Message() << "Gesucht " << int(gesucht) << ", a = " << a);
-        TaskState task {a, 5, 7, 2, gesucht};
-        const std::optional<RefreshPlan> plan = refreshPlan(task);
+        const std::optional<RefreshPlan> plan = refreshPlan(TaskState {a, 5, 7, 2, gesucht});
         ASSERT_TRUE(plan.has_value());
-        EXPECT_EQ(plan->pigs, pigs);
-        EXPECT_EQ(static_cast<int>(plan->sought), gesucht - 1);
+        EXPECT_EQ(std::pair(plan->pigs, static_cast<int>(plan->sought)), std::pair(pigs, gesucht - 1));
     }
     EXPECT_FALSE(refreshPlan(TaskState {12, 5, 7, 2, 0}).has_value());
 }
@@ -116,9 +114,8 @@ TEST(Scoring, PointsByLevelAndOnePointAfterAWrongAnswerOrHelp)
     };
     for (const auto &[name, level, play, label] : rows) {
         SCOPED_TRACE(name);
-        TaskState task;
-        task.Punktabzug = true; // left over from an earlier game
-        task.PunkteLevel1 = task.PunkteLevel2 = task.PunkteLevel3 = task.Gesamtpunkte = 9;
+        // The record as an earlier game left it.
+        TaskState task {.PunkteLevel1 = 9, .PunkteLevel2 = 9, .PunkteLevel3 = 9, .Punktabzug = true, .Gesamtpunkte = 9};
         startPigGame(task);
         chooseLevel(task, level);
         double levelPoints = 0;
@@ -139,15 +136,11 @@ TEST(Scoring, PointsByLevelAndOnePointAfterAWrongAnswerOrHelp)
 // wrapping round, and leaves the second player of a memory game alone.
 TEST(Scoring, TheTotalSumsTheThreeLevelsAndTheEndHandsItOverWithinSixteenBits)
 {
-    TaskState task;
-    task.PunkteLevel1 = 5;
-    task.PunkteLevel3 = 8;
+    TaskState task {.PunkteLevel1 = 5, .PunkteLevel3 = 8};
     chooseLevel(task, 2);
     EXPECT_EQ(scoreRightAnswer(task), 3);
     EXPECT_EQ(task.Gesamtpunkte, 16);
-    EXPECT_EQ(pointsCaption(0), QStringLiteral("0 Punkte"));
-    EXPECT_EQ(pointsCaption(1250000), QStringLiteral("1250000 Punkte"));
-
+    EXPECT_EQ(pointsCaption(0) + u'|' + pointsCaption(1250000), "0 Punkte|1250000 Punkte");
     PlayState play;
     play.SpielerName2 = QStringLiteral("Ben");
     play.SpielerPunkte2 = 9;
@@ -183,11 +176,9 @@ TEST(CountingHelp, ShowsTheTaskWithTheSoughtPlaceAsQuestionMarkAndSunsToCountAnd
         TaskState task = start;
         const HelpPicture picture = drawCountingHelp(task);
         QString grid;
-        for (int cell = 1; cell <= 20; ++cell) {
-            grid += picture.Sonne4[cell] ? u'X' : picture.Sonne3[cell] ? u'B' : picture.Sonne5[cell] ? u'Y' : u'.';
-            if (cell % 5 == 0 && cell < 20)
-                grid += u' ';
-        }
+        for (int cell = 1; cell <= 20; ++cell)
+            grid += QLatin1String(cell % 5 == 1 && cell > 1 ? " " : "")
+                + (picture.Sonne4[cell] ? u'X' : picture.Sonne3[cell] ? u'B' : picture.Sonne5[cell] ? u'Y' : u'.');
         EXPECT_EQ(QStringList({picture.lblOperator1, picture.lblRechenart, picture.lblOperator2, picture.lblErgebnis})
                       .join(u'|'),
                   QLatin1String(labels));

@@ -150,7 +150,6 @@ TEST_F(Board, APupilPlaysFromTheMainWindowToTheHighscoreList)
     whenModalIs<frmokay>([](frmokay *) { advanceClock(4000); });
     QTest::keyClicks(board->txtErgebnis, QStringLiteral("2"));
     QTest::keyClick(board->txtErgebnis, Qt::Key_Return);
-
     QTest::mouseClick(board->CmdEnde, Qt::LeftButton);
     EXPECT_FALSE(Forms::instance().find<frmHaupt>());
     ASSERT_TRUE(Forms::instance().find(QStringLiteral("frmSpeichern")));
@@ -201,7 +200,6 @@ TEST_F(Board, AWrongAnswerKeepsTheTaskAndTheRightOneShowsTheNextWhicheverWayThei
         QTest::mouseClick(board->cmdauswerten, Qt::LeftButton);
         EXPECT_EQ(taskLine(board), QStringLiteral("(12) + (5) = []"));
         EXPECT_EQ(board->focusWidget(), board->txtErgebnis);
-
         feedTask(3, 9, 2, 2, 1); // the next task
         whenModalIs<frmokay>([&, how = how](frmokay *okay) {
             shoot(okay, QStringLiteral("frmokay"));
@@ -234,7 +232,6 @@ TEST_F(Board, EveryWindowOverTheBoardReturnsToTheSameTaskAndOnlyHelpCostsPoints)
     board->hide();
     ASSERT_TRUE(testing_support::showAndExpose(board));
     EXPECT_EQ(board->txtOperator2->text(), QStringLiteral("1"));
-
     QTest::keyClicks(board->txtOperator1, QStringLiteral("9"));
     QTest::keyClicks(board->txtOperator2, QStringLiteral("b"));
     whenModalIs<frmfehler>([](frmfehler *error) {
