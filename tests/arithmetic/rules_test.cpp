@@ -168,19 +168,19 @@ TEST(CountingHelp, ShowsTheTaskWithTheSoughtPlaceAsQuestionMarkAndSunsToCountAnd
         {"difference, first operand sought", {0, 3, 8, 2, 1}, "?|-|3|8", "YYYYY YYYXX X.... .....", 11},
         {"a sum beyond the grid is cut", {15, 9, 0, 1, 3}, "15|+|9|?", "YYYYY YYYYY YYYYY BBBBB", 24},
         {"a negative difference is cut", {3, 5, 0, 2, 3}, "3|-|5|?", "XXX.. ..... ..... .....", -2},
+        {"unknown operation: nothing", {3, 4, 7, 0, 3}, "|||", "..... ..... ..... .....", 7},
+        {"unknown sought place: the operator only", {9, 4, 5, 2, 0}, "|-||", "..... ..... ..... .....", 5},
     };
     for (const auto &[name, start, labels, expected, sought] : rows) {
         SCOPED_TRACE(name);
         TaskState task = start;
-        const HelpPicture picture = drawCountingHelp(task);
+        const HelpPicture help = drawCountingHelp(task);
         QString grid;
         for (int cell = 1; cell <= 20; ++cell)
             grid += QLatin1String(cell % 5 == 1 && cell > 1 ? " " : "")
-                + (picture.Sonne4[cell] ? u'X' : picture.Sonne3[cell] ? u'B' : picture.Sonne5[cell] ? u'Y' : u'.');
-        EXPECT_EQ(QStringList({picture.lblOperator1, picture.lblRechenart, picture.lblOperator2, picture.lblErgebnis})
-                      .join(u'|'),
-                  QLatin1String(labels));
-        EXPECT_EQ(grid, QLatin1String(expected));
+                + (help.Sonne4[cell] ? u'X' : help.Sonne3[cell] ? u'B' : help.Sonne5[cell] ? u'Y' : u'.');
+        EXPECT_EQ(QStringList({help.lblOperator1, help.lblRechenart, help.lblOperator2, help.lblErgebnis, grid}),
+                  QString::fromLatin1(labels).split(u'|') << QLatin1String(expected));
         EXPECT_EQ(task.Gesucht == 1 ? task.Operand1 : task.Gesucht == 2 ? task.Operand2 : task.Ergebnis, sought);
     }
 }
