@@ -66,7 +66,7 @@ TEST_F(TaskGeneration, DrawsTheSecondOperandWithinItsRowShowsTheKnownNumbersAndR
 
 // The answer to 12 - 5 = 7 is read by the German number rules; a number goes
 // into Eingabe, a text that is no finite number leaves it as it was (-1).
-TEST(Evaluation, JudgesTheSoughtNumberAndKeepsANumberInEingabe)
+TEST(Evaluation, JudgesTheSoughtNumberKeepsANumberInEingabeAndShowsThePigsOfTheKnownBoxes)
 {
     using enum Verdict;
     const std::tuple<quint8, const char *, Verdict, double> rows[] = {
@@ -82,15 +82,11 @@ TEST(Evaluation, JudgesTheSoughtNumberAndKeepsANumberInEingabe)
         EXPECT_EQ(judgeAnswer(task, QString::fromLatin1(text)), verdict);
         EXPECT_EQ(task.Eingabe, eingabe);
     }
-}
-
-// The refresh shows pigs above the known boxes; a block holds 20, and a
-// number outside 0..20 (never drawn by the generators) must not reach past it.
-TEST(Evaluation, TheRefreshShowsThePigsOfTheKnownBoxesCutToTheTwentyOfABlock)
-{
-    const std::tuple<quint8, double, std::array<int, 3>> rows[] = {
+    // The refresh shows pigs above the known boxes; a block holds 20, and a number
+    // outside 0..20 (never drawn by the generators) must not reach past it.
+    const std::tuple<quint8, double, std::array<int, 3>> refreshes[] = {
         {1, 12, {0, 5, 7}}, {2, 12, {12, 0, 7}}, {3, 12, {12, 5, 0}}, {3, 25, {20, 5, 0}}};
-    for (const auto &[gesucht, a, pigs] : rows) {
+    for (const auto &[gesucht, a, pigs] : refreshes) {
         SCOPED_TRACE(testing::Message() << "Gesucht " << int(gesucht) << ", a = " << a);
         const std::optional<RefreshPlan> plan = refreshPlan(TaskState {a, 5, 7, 2, gesucht});
         ASSERT_TRUE(plan.has_value());
@@ -99,10 +95,10 @@ TEST(Evaluation, TheRefreshShowsThePigsOfTheKnownBoxesCutToTheTwentyOfABlock)
     EXPECT_FALSE(refreshPlan(TaskState {12, 5, 7, 2, 0}).has_value());
 }
 
-// A game at one level, told as the pupil plays it: r a right answer, w a
-// wrong one, h the counting help. The label shows the level's points after
-// the last right answer.
-TEST(Scoring, PointsByLevelAndOnePointAfterAWrongAnswerOrHelp)
+// A game at one level, on the record an earlier game left, told as the pupil
+// plays it: r a right answer, w a wrong one, h the counting help. The label
+// shows the level's points after the last right answer.
+TEST(Scoring, PointsByLevelOnePointAfterAWrongAnswerOrHelpAndTheTotalHandedOverWithinSixteenBits)
 {
     const std::tuple<const char *, quint8, const char *, const char *> rows[] = {
         {"leicht at the first try", 1, "r", "2 Punkte"},
@@ -114,7 +110,6 @@ TEST(Scoring, PointsByLevelAndOnePointAfterAWrongAnswerOrHelp)
     };
     for (const auto &[name, level, play, label] : rows) {
         SCOPED_TRACE(name);
-        // The record as an earlier game left it.
         TaskState task {.PunkteLevel1 = 9, .PunkteLevel2 = 9, .PunkteLevel3 = 9, .Punktabzug = true, .Gesamtpunkte = 9};
         startPigGame(task);
         chooseLevel(task, level);
@@ -129,13 +124,9 @@ TEST(Scoring, PointsByLevelAndOnePointAfterAWrongAnswerOrHelp)
         EXPECT_EQ(task.Gesamtpunkte, levelPoints);
         EXPECT_FALSE(task.Punktabzug);
     }
-}
-
-// The label shows the level's own counter, the total sums all three; the end
-// hands name, total and level over, the total held in 16 bits without
-// wrapping round, and leaves the second player of a memory game alone.
-TEST(Scoring, TheTotalSumsTheThreeLevelsAndTheEndHandsItOverWithinSixteenBits)
-{
+    // The label shows the level's own counter, the total sums all three; the end
+    // hands name, total and level over, the total held in 16 bits without
+    // wrapping round, and leaves the second player of a memory game alone.
     TaskState task {.PunkteLevel1 = 5, .PunkteLevel3 = 8};
     chooseLevel(task, 2);
     EXPECT_EQ(scoreRightAnswer(task), 3);

@@ -110,7 +110,6 @@ protected:
 
     testing_support::ProgramFolderFixture folder;
 };
-using TextWindows = Board;
 
 } // namespace
 
@@ -272,7 +271,7 @@ TEST_F(Board, EveryWindowOverTheBoardReturnsToTheSameTaskAndOnlyHelpCostsPoints)
 
 // Also run on a screen of 144 dpi: the indents are twips and scale with the
 // tab stops. From the "Hilfe" line on: left indent 1416 twips, first line -1410.
-TEST_F(TextWindows, TheManualsColumnsLineUpAfterTheTabsHangingLinesIncluded)
+TEST_F(Board, TheManualsColumnsLineUpAfterTheTabsHangingLinesIncluded)
 {
     auto *manual = Forms::instance().show<frmAnleitung>();
     ASSERT_TRUE(manual && QTest::qWaitForWindowExposed(manual));
