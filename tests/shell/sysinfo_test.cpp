@@ -89,12 +89,11 @@ TEST(SysInfo, StartSysInfoStartsWhatTheKeysNameElseTheFirstInstalledProgram)
         file.remove();
         return program;
     };
-    const QStringList programs = systemInformationPrograms();
     EXPECT_EQ(run(), "none") << "nothing installed";
-    fake(path, programs[2]);
-    const QString second = fake(path, programs[1]);
+    fake(path, systemInformationPrograms()[2]);
+    const QString second = fake(path, systemInformationPrograms()[1]);
     EXPECT_EQ(run(), second);
-    fake(path, programs[0], "/nirgends/sh");
+    fake(path, systemInformationPrograms()[0], "/nirgends/sh");
     EXPECT_EQ(run(), "none") << "the first installed program fails to start";
     registry.values[{LocationKey, QStringLiteral("MSINFO")}] = {Registry::REG_SZ, QFile::encodeName(work.path())};
     EXPECT_EQ(run(), "none") << "the second key's folder without the program";

@@ -307,6 +307,7 @@ TEST_F(Splash, AClickOrAKeyThatProducesACharacterEndsIt)
         {"credits past the partner's name, in its link's space", [&] { clickAt(splash->lblAutoren, {400, 24}); }, true},
         {"address", [&] { clickAt(splash->lblVexa2); }, true},
         {"arrow", key(Qt::Key_Left, ""), false},
+        {"Tab, which moves the focus on to the next link", key(Qt::Key_Tab, "\t"), false},
         {"Delete", key(Qt::Key_Delete, "\x7f"), false},
         {"letter", key(Qt::Key_A, "a"), true},
         {"keypad Enter", key(Qt::Key_Enter, "\r", Qt::KeypadModifier), true},
