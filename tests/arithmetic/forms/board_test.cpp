@@ -1,279 +1,294 @@
 #include "arithmetic/forms/frmAnleitung.h"
+#include "arithmetic/forms/frmHaupt.h"
 #include "arithmetic/forms/frmHilfe.h"
 #include "arithmetic/forms/frmInfo.h"
 #include "arithmetic/forms/frmfalsch.h"
 #include "arithmetic/forms/frmfehler.h"
 #include "arithmetic/forms/frmlevel.h"
 #include "arithmetic/forms/frmokay.h"
-#include "arithmetic/forms/windowtesting.h"
-#include "platform/clock.h"
+#include "arithmetic/forms/registration.h"
+#include "arithmetic/testtasks.h"
+#include "platform/controls.h"
+#include "platform/forms.h"
+#include "platform/twips.h"
+#include "results/forms/frmHighscore.h"
+#include "results/forms/registration.h"
+#include "shell/forms/frmLoginSpiele.h"
+#include "shell/forms/frmStart.h"
+#include "shell/forms/registration.h"
 #include "state/modvar.h"
+#include "state/variablen.h"
+#include "support/guisupport.h"
+#include "support/sqlitefile.h"
 
+#include <QtCore/QDate>
 #include <QtGui/QAction>
-#include <QtWidgets/QPushButton>
+#include <QtGui/QTextBlock>
+#include <QtGui/QTextLayout>
+#include <QtTest/QTest>
+#include <QtWidgets/QApplication>
+#include <QtWidgets/QFrame>
+#include <QtWidgets/QLabel>
+#include <QtWidgets/QLineEdit>
+#include <QtWidgets/QPlainTextEdit>
+#include <QtWidgets/QTextEdit>
 
 using namespace arithmetic_testing;
 using platform::Forms;
+using testing_support::advanceClock;
 using testing_support::shoot;
 
 namespace {
 
-class Board : public PigGameWindows
+// Runs action inside the loop of the next modal window, which must be a W for
+// the action to close; any other, or one left open, fails and is closed.
+template<class W, class Action>
+void whenModalIs(Action action)
+{
+    const auto *test = ::testing::UnitTest::GetInstance()->current_test_info();
+    testing_support::whenModal([test, action](QWidget *modal) {
+        if (test != ::testing::UnitTest::GetInstance()->current_test_info())
+            return; // left over from an earlier test
+        if (auto *window = qobject_cast<W *>(modal); window && QTest::qWaitForWindowExposed(window))
+            action(window);
+        if (QApplication::activeModalWidget() == modal) {
+            ADD_FAILURE() << "expected " << qPrintable(W::staticName()) << ", open: " << qPrintable(modal->objectName());
+            auto *form = qobject_cast<platform::Form *>(modal);
+            form ? form->unload() : (void)modal->close();
+        }
+    });
+}
+
+// The board's task line: a locked box in parentheses, an open one in brackets.
+QString taskLine(const frmHaupt *board)
+{
+    const auto show = [](const QLineEdit *box) {
+        return QString::fromLatin1(box->isReadOnly() ? "(%1)" : "[%1]").arg(box->text());
+    };
+    return QStringList({show(board->txtOperator1), board->lblrechenzeichen->text(), show(board->txtOperator2),
+                        board->lblgleich->text(), show(board->txtErgebnis)})
+        .join(u' ');
+}
+
+// The three blocks of pigs as the pupil sees them, four to a row: # shown, . hidden.
+QString pigs(const frmHaupt *board)
+{
+    QString picture;
+    for (const auto *block : {&board->imgSchwein1, &board->imgSchwein2, &board->imgSchwein3}) {
+        for (int i = 0; i < 20; ++i)
+            picture += QLatin1String(i == 0 ? (picture.isEmpty() ? "" : "|") : i % 4 == 0 ? " " : "")
+                + ((*block)[i]->isVisible() ? u'#' : u'.');
+    }
+    return picture;
+}
+
+// Every window of the program, on a program folder of its own.
+class Board : public testing_support::WindowTest
 {
 protected:
     void SetUp() override
     {
-        PigGameWindows::SetUp();
-        // The save window belongs to the results store; here it only has to
-        // be there to be shown by name.
-        testing_support::registerStandIn(QStringLiteral("frmSpeichern"));
+        WindowTest::SetUp();
+        registerArithmeticForms();
+        registerShellForms();
+        registerResultsForms();
     }
 
-    // Shows the board as the sign-in does and picks the level in the level
-    // choice that it opens: by a click, or (leicht) by Enter on the button
-    // that has the focus when the choice opens.
-    frmHaupt *openBoard(int level, bool byEnter = false)
+    // Shows the board as the sign-in does and picks the level by a click in
+    // the choice it opens. The board shows only once its first task is drawn.
+    frmHaupt *openBoard(int level)
     {
-        bool boardHiddenDuringChoice = false;
-        whenModalIs<frmlevel>([&](frmlevel *choice) {
-            const frmHaupt *board = Forms::instance().find<frmHaupt>();
-            boardHiddenDuringChoice = board && !board->isVisible();
+        whenModalIs<frmlevel>([level](frmlevel *choice) {
             shoot(choice, QStringLiteral("frmlevel"));
-            platform::PictureButton *buttons[] = {choice->cmdLevel1, choice->cmdLevel2, choice->cmdLevel3};
-            if (byEnter) {
-                EXPECT_EQ(choice->focusWidget(), choice->cmdLevel1);
-                QTest::keyClick(choice->focusWidget(), Qt::Key_Return);
-            } else {
-                QTest::mouseClick(buttons[level - 1], Qt::LeftButton);
-            }
+            EXPECT_FALSE(Forms::instance().find<frmHaupt>()->isVisible());
+            QTest::mouseClick(level == 2 ? choice->cmdLevel2 : choice->cmdLevel3, Qt::LeftButton);
         });
-        auto *board = static_cast<frmHaupt *>(Forms::instance().show(QStringLiteral("frmHaupt")));
-        EXPECT_TRUE(boardHiddenDuringChoice) << "the board showed before its first task was drawn";
-        if (board) {
-            EXPECT_TRUE(QTest::qWaitForWindowExposed(board));
-        }
+        auto *board = Forms::instance().show<frmHaupt>();
+        EXPECT_TRUE(board && QTest::qWaitForWindowExposed(board));
         return board;
     }
 
-    static void typeAnswer(QLineEdit *box, const QString &text)
-    {
-        QTest::keyClicks(box, text);
-        QTest::keyClick(box, Qt::Key_Return);
-    }
-
-    static void endGame(frmHaupt *board)
-    {
-        QTest::mouseClick(board->CmdEnde, Qt::LeftButton);
-        Forms::instance().close(QStringLiteral("frmSpeichern"));
-        testing_support::flushClosedWindows();
-    }
-
-    // Closes a feedback window the way the pupil chooses; Enter from the
-    // numeric keypad, as the manual advises.
-    enum class Close { Click, Enter, Timer };
-    template<class W>
-    static void closeFeedback(W *window, QWidget *picture, Close how)
-    {
-        switch (how) {
-        case Close::Click:
-            QTest::mouseClick(picture, Qt::LeftButton);
-            break;
-        case Close::Enter:
-            EXPECT_EQ(window->focusWidget(), picture);
-            QTest::keyClick(window->focusWidget(), Qt::Key_Enter, Qt::KeypadModifier);
-            break;
-        case Close::Timer:
-            platform::Clock::instance().advance(3999);
-            EXPECT_TRUE(Forms::instance().find<W>()) << "closed before 4000 ms";
-            platform::Clock::instance().advance(1);
-            break;
-        }
-    }
-
-    static constexpr std::pair<const char *, Close> closeWays[] = {
-        {"click", Close::Click}, {"keypad Enter", Close::Enter}, {"timer", Close::Timer}};
+    testing_support::ProgramFolderFixture folder;
 };
-
-QString allPigs(const frmHaupt *board)
-{
-    return pigs(board->imgSchwein1) + u'|' + pigs(board->imgSchwein2) + u'|' + pigs(board->imgSchwein3);
-}
 
 } // namespace
 
-TEST_F(Board, TheLevelChoiceDrawsTheFirstTaskOfItsLevelAndTheBoardShowsItWithPigsAndTheSoughtBoxFocused)
+// The road: the main window's pig picture, the sign-in (twelve characters of
+// the name kept; keypad Enter presses its OK), Enter on the level choice's
+// leicht, a right answer, Ende, the save window, the highscore list. The
+// board keeps its own copy of the name.
+TEST_F(Board, APupilPlaysFromTheMainWindowToTheHighscoreList)
 {
-    struct Row
-    {
-        const char *name;
-        int level;
-        bool byEnter;
-        int a, rechenart, b, gesucht;
-        const char *line;
-        const char *pigs;
-    };
-    // The same draws give different tasks at each level.
-    const Row rows[] = {
-        {"Enter on leicht", 1, true, 6, 1, 3, 1, "[] + (3) = (9)",
-         ".... .... .... .... ....|###. .... .... .... ....|#### #### #... .... ...."},
-        {"mittel", 2, false, 14, 1, 5, 2, "(14) + [] = (19)",
-         "#### #### #### ##.. ....|.... .... .... .... ....|#### #### #### #### ###."},
-        {"schwer", 3, false, 8, 1, 9, 3, "(8) + (9) = []",
-         "#### #### .... .... ....|#### #### #... .... ....|.... .... .... .... ...."},
-    };
-    for (const Row &row : rows) {
-        SCOPED_TRACE(row.name);
-        feedTask(row.level, row.a, row.rechenart, row.b, row.gesucht);
-        frmHaupt *board = openBoard(row.level, row.byEnter);
-        ASSERT_TRUE(board);
-        EXPECT_EQ(taskLine(board), QLatin1String(row.line));
-        EXPECT_EQ(allPigs(board), QLatin1String(row.pigs));
-        QLineEdit *sought[] = {board->txtOperator1, board->txtOperator2, board->txtErgebnis};
-        EXPECT_EQ(board->focusWidget(), sought[row.gesucht - 1]);
-        EXPECT_EQ(Variablen.RechenLevel, row.level);
-        endGame(board);
-    }
+    auto *start = Forms::instance().show<frmStart>();
+    ASSERT_TRUE(start && QTest::qWaitForWindowExposed(start));
+    QTest::mouseClick(start->Image3, Qt::LeftButton);
+    auto *signIn = Forms::instance().find<frmLoginSpiele>();
+    ASSERT_TRUE(signIn && QTest::qWaitForWindowExposed(signIn));
+    QTest::keyClicks(signIn->txtUserName, QStringLiteral("Maximilianeum"));
+    shoot(signIn, QStringLiteral("frmLoginSpiele"));
+    feedTask(1, 5, 2, 3, 3);
+    whenModalIs<frmlevel>([signIn](frmlevel *choice) {
+        EXPECT_TRUE(signIn->isVisible()) << "the sign-in closes only after the board has asked for the level";
+        QTest::keyClick(choice->focusWidget(), Qt::Key_Return);
+    });
+    QTest::keyClick(signIn->txtUserName, Qt::Key_Enter, Qt::KeypadModifier);
+    EXPECT_FALSE(start->isVisible() || Forms::instance().find<frmLoginSpiele>());
+    auto *board = Forms::instance().find<frmHaupt>();
+    ASSERT_TRUE(board && QTest::qWaitForWindowExposed(board));
+    EXPECT_EQ(taskLine(board), QStringLiteral("(5) - (3) = []"));
+    modVar.SpielerName = QStringLiteral("someone else");
+    whenModalIs<frmokay>([](frmokay *) { advanceClock(4000); });
+    QTest::keyClicks(board->txtErgebnis, QStringLiteral("2"));
+    QTest::keyClick(board->txtErgebnis, Qt::Key_Return);
+    QTest::mouseClick(board->CmdEnde, Qt::LeftButton);
+    ASSERT_TRUE(!Forms::instance().find<frmHaupt>() && Forms::instance().find(QStringLiteral("frmSpeichern")));
+    advanceClock(2000);
+    EXPECT_EQ(testing_support::SqliteFile(folder.file(QStringLiteral("Daten.mdb"))).records(),
+              QStringList({"Maximilianeu|2|Schweinchen|1|" + QDate::currentDate().toString(Qt::ISODate)}));
+    start = Forms::instance().find<frmStart>();
+    ASSERT_TRUE(start && start->isVisible()) << "the save window leads back to the main window";
+    start->mnuHighscore->trigger();
+    auto *highscore = Forms::instance().find<frmHighscore>();
+    ASSERT_TRUE(highscore);
+    advanceClock(1);
+    EXPECT_EQ(highscore->txtName->toPlainText() + u'|' + highscore->txtPunkte->toPlainText(), "Maximilianeu|2");
 }
 
 // The wrong answer keeps the task, which then earns one point; the right one
 // shows the next task with its pigs. Each window closes by a click, by Enter
-// from the keypad or after 4000 ms.
+// from the keypad, as the manual advises, or after 4000 ms; a click then late
+// counts no more.
 TEST_F(Board, AWrongAnswerKeepsTheTaskAndTheRightOneShowsTheNextWhicheverWayTheirWindowsClose)
 {
-    for (const auto &[name, how] : closeWays) {
+    enum class Close { Click, Enter, Timer };
+    const auto close = [](platform::Form *window, QWidget *picture, Close how) {
+        if (how == Close::Click)
+            QTest::mouseClick(picture, Qt::LeftButton);
+        if (how == Close::Enter) {
+            EXPECT_EQ(window->focusWidget(), picture);
+            QTest::keyClick(picture, Qt::Key_Enter, Qt::KeypadModifier);
+        }
+        if (how == Close::Timer) {
+            advanceClock(3999);
+            EXPECT_TRUE(Forms::instance().find(window->objectName())) << "closed before 4000 ms";
+            advanceClock(1);
+            QTest::mouseClick(picture, Qt::LeftButton); // on its way when the window closed: must not count again
+        }
+    };
+    for (const auto &[name, how] :
+         {std::pair {"click", Close::Click}, {"keypad Enter", Close::Enter}, {"timer", Close::Timer}}) {
         SCOPED_TRACE(name);
         feedTask(3, 12, 1, 5, 3);
         frmHaupt *board = openBoard(3);
         ASSERT_TRUE(board);
-
         whenModalIs<frmfalsch>([&, how = how](frmfalsch *wrong) {
             shoot(wrong, QStringLiteral("frmfalsch"));
-            closeFeedback(wrong, wrong->picfalsch, how);
+            close(wrong, wrong->picfalsch, how);
         });
         QTest::keyClicks(board->txtErgebnis, QStringLiteral("16"));
         QTest::mouseClick(board->cmdauswerten, Qt::LeftButton);
         EXPECT_EQ(taskLine(board), QStringLiteral("(12) + (5) = []"));
         EXPECT_EQ(board->focusWidget(), board->txtErgebnis);
-
         feedTask(3, 9, 2, 2, 1); // the next task
         whenModalIs<frmokay>([&, how = how](frmokay *okay) {
             shoot(okay, QStringLiteral("frmokay"));
-            closeFeedback(okay, okay->picokay, how);
+            close(okay, okay->picokay, how);
         });
-        typeAnswer(board->txtErgebnis, QStringLiteral("17"));
+        QTest::keyClicks(board->txtErgebnis, QStringLiteral("17"));
+        QTest::keyClick(board->txtErgebnis, Qt::Key_Return);
         EXPECT_EQ(board->lblpunkte->text(), QStringLiteral("1 Punkt"));
         EXPECT_EQ(taskLine(board), QStringLiteral("[] - (2) = (7)"));
-        EXPECT_EQ(allPigs(board), QStringLiteral(".... .... .... .... ....|##.. .... .... .... ....|"
-                                                 "#### ###. .... .... ...."));
+        EXPECT_EQ(pigs(board), ".... .... .... .... ....|##.. .... .... .... ....|#### ###. .... .... ....");
         EXPECT_EQ(board->focusWidget(), board->txtOperator1);
-        QTest::keyClicks(board->txtOperator1, QStringLiteral("9"));
         shoot(board, QStringLiteral("frmHaupt"));
-        endGame(board);
+        board->mnuBeenden->trigger();
+        Forms::instance().close(QStringLiteral("frmSpeichern"));
+        testing_support::flushClosedWindows();
     }
-}
-
-// The input-error window has no timer; OK! closes it by a click or by Enter.
-// Enter in a box judges the sought box, also in a locked one.
-TEST_F(Board, ATextThatIsNoNumberOpensTheInputErrorWindowWhichWaitsForOkAndCostsNoPoint)
-{
-    feedTask(2, 15, 2, 3, 3);
-    frmHaupt *board = openBoard(2);
-    ASSERT_TRUE(board);
-    QTest::keyClicks(board->txtOperator1, QStringLiteral("9"));
-    EXPECT_EQ(board->txtOperator1->text(), QStringLiteral("15")) << "a locked box took a key";
-    for (const bool withEnter : {false, true}) {
-        whenModalIs<frmfehler>([withEnter](frmfehler *error) {
-            shoot(error, QStringLiteral("frmfehler"));
-            platform::Clock::instance().advance(60000);
-            ASSERT_EQ(error->focusWidget(), error->cmdOK);
-            if (withEnter)
-                QTest::keyClick(error->focusWidget(), Qt::Key_Return);
-            else
-                QTest::mouseClick(error->cmdOK, Qt::LeftButton);
-        });
-        QTest::keyClicks(board->txtErgebnis, withEnter ? QStringLiteral("b") : QString());
-        QTest::keyClick(withEnter ? board->txtOperator1 : board->txtErgebnis, Qt::Key_Return);
-        EXPECT_EQ(taskLine(board), QStringLiteral("(15) - (3) = []"));
-    }
-    QTest::keyClicks(board->txtErgebnis, QStringLiteral("12"));
-    whenModalIs<frmokay>([](frmokay *okay) { QTest::mouseClick(okay->picokay, Qt::LeftButton); });
-    QTest::keyClick(board->txtOperator2, Qt::Key_Enter, Qt::KeypadModifier);
-    EXPECT_EQ(board->lblpunkte->text(), QStringLiteral("3 Punkte"));
 }
 
 // The board is refreshed when it first appears and after each window over
-// it, not on every repaint: a half-typed answer survives the board being
-// covered or redrawn.
-TEST_F(Board, AHalfTypedAnswerSurvivesARepaint)
+// it, not on every repaint: a half-typed answer survives it being covered.
+// Each window returns to the same task with an empty sought box; Enter in any
+// box, also a locked one, judges the sought one; the input-error window has
+// no timer. Only help costs points.
+TEST_F(Board, EveryWindowOverTheBoardReturnsToTheSameTaskAndOnlyHelpCostsPoints)
 {
-    feedTask(3, 11, 1, 6, 3);
-    frmHaupt *board = openBoard(3);
-    ASSERT_TRUE(board);
-    QTest::keyClicks(board->txtErgebnis, QStringLiteral("1"));
-    board->repaint();
-    board->hide();
-    board->show();
-    ASSERT_TRUE(QTest::qWaitForWindowExposed(board));
-    QTest::qWait(20);
-    EXPECT_EQ(board->txtErgebnis->text(), QStringLiteral("1"));
-}
-
-TEST_F(Board, HelpManualAndInfoReturnToTheSameTaskWithAnEmptySoughtBoxAndHelpCostsPoints)
-{
-    feedTask(1, 3, 1, 4, 3);
-    frmHaupt *board = openBoard(1);
-    ASSERT_TRUE(board);
-
-    QTest::keyClicks(board->txtErgebnis, QStringLiteral("7"));
-    whenModalIs<frmAnleitung>([](frmAnleitung *manual) { QTest::mouseClick(manual->cmdOkay, Qt::LeftButton); });
-    board->mnuAnleitung->trigger();
-    QTest::keyClicks(board->txtErgebnis, QStringLiteral("7"));
-    whenModalIs<frmInfo>([](frmInfo *info) { QTest::mouseClick(info->cmdOK, Qt::LeftButton); });
-    board->mnuinfo->trigger();
-    EXPECT_FALSE(Variablen.Punktabzug);
-    QTest::keyClicks(board->txtErgebnis, QStringLiteral("7"));
-    whenModalIs<frmHilfe>([](frmHilfe *help) { QTest::mouseClick(help->cmdHilfebeenden, Qt::LeftButton); });
-    QTest::mouseClick(board->cmdhilfe, Qt::LeftButton);
-    EXPECT_EQ(taskLine(board), QStringLiteral("(3) + (4) = []"));
-    EXPECT_EQ(board->focusWidget(), board->txtErgebnis);
-
-    // A click already on its way when the timer closed the window must not
-    // score the answer a second time.
-    feedTask(1, 2, 1, 2, 3);
-    whenModalIs<frmokay>([](frmokay *okay) {
-        platform::Clock::instance().advance(4000);
-        QTest::mouseClick(okay->picokay, Qt::LeftButton);
-    });
-    typeAnswer(board->txtErgebnis, QStringLiteral("7"));
-    EXPECT_EQ(board->lblpunkte->text(), QStringLiteral("1 Punkt"));
-    EXPECT_EQ(Variablen.Gesamtpunkte, 1);
-}
-
-// The board keeps its own copy of the name; a second game in the same run
-// hands over only its own points.
-TEST_F(Board, EndingHandsNameLevelAndThePointsOfThisGameOverAndShowsTheSaveWindow)
-{
-    modVar.SpielerName = QStringLiteral("Mia");
-    feedTask(2, 4, 1, 3, 3);
+    feedTask(2, 15, 2, 3, 2);
     frmHaupt *board = openBoard(2);
     ASSERT_TRUE(board);
-    modVar.SpielerName = QStringLiteral("someone else");
-    whenModalIs<frmokay>([](frmokay *okay) { QTest::mouseClick(okay->picokay, Qt::LeftButton); });
-    typeAnswer(board->txtErgebnis, QStringLiteral("7"));
-    QTest::mouseClick(board->CmdEnde, Qt::LeftButton);
-    EXPECT_EQ(modVar.SpielerName, QStringLiteral("Mia"));
-    EXPECT_EQ(modVar.SpielerPunkte, 3);
-    EXPECT_EQ(modVar.SpielLevel, 2);
-    EXPECT_FALSE(Forms::instance().find<frmHaupt>());
-    ASSERT_TRUE(Forms::instance().find(QStringLiteral("frmSpeichern")));
-    EXPECT_TRUE(Forms::instance().find(QStringLiteral("frmSpeichern"))->isVisible());
-    Forms::instance().close(QStringLiteral("frmSpeichern"));
-    testing_support::flushClosedWindows();
+    QTest::keyClicks(board->txtOperator2, QStringLiteral("1"));
+    board->hide();
+    ASSERT_TRUE(testing_support::showAndExpose(board));
+    EXPECT_EQ(board->txtOperator2->text(), QStringLiteral("1"));
+    QTest::keyClicks(board->txtOperator1, QStringLiteral("9"));
+    QTest::keyClicks(board->txtOperator2, QStringLiteral("b"));
+    whenModalIs<frmfehler>([](frmfehler *error) {
+        shoot(error, QStringLiteral("frmfehler"));
+        advanceClock(60000);
+        EXPECT_EQ(error->focusWidget(), error->cmdOK);
+        QTest::keyClick(error->cmdOK, Qt::Key_Return);
+    });
+    QTest::keyClick(board->txtOperator1, Qt::Key_Return);
+    EXPECT_EQ(taskLine(board), QStringLiteral("(15) - [] = (12)"));
+    QTest::keyClicks(board->txtOperator2, QStringLiteral("3"));
+    whenModalIs<frmAnleitung>([](frmAnleitung *manual) {
+        EXPECT_EQ(manual->focusWidget(), manual->cmdOkay);
+        QTest::keyClick(manual->cmdOkay, Qt::Key_Enter, Qt::KeypadModifier);
+    });
+    board->mnuAnleitung->trigger();
+    QTest::keyClicks(board->txtOperator2, QStringLiteral("3"));
+    whenModalIs<frmInfo>([](frmInfo *info) {
+        shoot(info, QStringLiteral("frmInfo"));
+        QTest::mouseClick(info->cmdOK, Qt::LeftButton);
+    });
+    board->mnuinfo->trigger();
+    EXPECT_FALSE(Variablen.Punktabzug);
+    QTest::keyClicks(board->txtOperator2, QStringLiteral("3"));
+    whenModalIs<frmHilfe>([](frmHilfe *help) {
+        shoot(help, QStringLiteral("frmHilfe"));
+        QString onTop; // Y yellow, B blue, X crossed out
+        for (int cell = 1; cell <= 20; ++cell) {
+            const QWidget *top = help->fraAbzählen->childAt(help->Sonne5[cell]->geometry().center());
+            const QString sun = top ? top->objectName().left(6) : QString();
+            onTop += QLatin1String(cell % 5 == 1 && cell > 1 ? " " : "")
+                + (sun == u"Sonne5" ? u'Y' : sun == u"Sonne3" ? u'B' : sun == u"Sonne4" ? u'X' : u'.');
+        }
+        EXPECT_EQ(QStringList({help->lblOperator1->text(), help->lblRechenart->text(), help->lblOperator2->text(),
+                               help->lblGleich->text(), help->lblErgebnis->text(), onTop}),
+                  QStringList({"15", "-", "?", "=", "12", "YYYYY YYYYY YYXXX ....."}));
+        QTest::mouseClick(help->cmdHilfebeenden, Qt::LeftButton);
+    });
+    QTest::mouseClick(board->cmdhilfe, Qt::LeftButton);
+    EXPECT_EQ(taskLine(board), QStringLiteral("(15) - [] = (12)"));
+    EXPECT_EQ(board->focusWidget(), board->txtOperator2);
+    feedTask(2, 2, 1, 2, 3);
+    whenModalIs<frmokay>([](frmokay *) { advanceClock(4000); });
+    QTest::keyClicks(board->txtOperator2, QStringLiteral("3"));
+    QTest::keyClick(board->txtErgebnis, Qt::Key_Enter, Qt::KeypadModifier);
+    EXPECT_EQ(board->lblpunkte->text(), QStringLiteral("1 Punkt"));
+}
 
-    board = openBoard(3);
-    ASSERT_TRUE(board);
-    board->mnuBeenden->trigger();
-    EXPECT_EQ(modVar.SpielerPunkte, 0);
-    EXPECT_EQ(modVar.SpielLevel, 3);
-    EXPECT_TRUE(Forms::instance().find(QStringLiteral("frmSpeichern")));
+// Also run on a screen of 144 dpi: the indents are twips and scale with the
+// tab stops. From the "Hilfe" line on: left indent 1416 twips, first line -1410.
+TEST_F(Board, TheManualsColumnsLineUpAfterTheTabsHangingLinesIncluded)
+{
+    auto *manual = Forms::instance().show<frmAnleitung>();
+    ASSERT_TRUE(manual && QTest::qWaitForWindowExposed(manual));
+    shoot(manual, QStringLiteral("frmAnleitung"));
+    const QTextDocument *text = manual->RichTextBox1->document();
+    ASSERT_EQ(text->blockCount(), 13);
+    const auto xAfterLastTab = [text](int line) {
+        const QTextBlock block = text->findBlockByNumber(line);
+        const int afterTab = block.text().lastIndexOf(u'\t') + 1;
+        return block.layout()->position().x() + block.layout()->lineAt(0).cursorToX(afterTab);
+    };
+    for (int line = 0; line < 13; ++line) {
+        SCOPED_TRACE(testing::Message() << "line " << line + 1);
+        const QTextBlockFormat format = text->findBlockByNumber(line).blockFormat();
+        EXPECT_EQ(format.leftMargin(), platform::twipsToPixels(line >= 9 ? 1416 : 0));
+        EXPECT_EQ(format.textIndent(), platform::twipsToPixels(line >= 9 ? -1410 : 0));
+    }
+    for (int line = 6; line < 12; ++line)
+        EXPECT_EQ(xAfterLastTab(line), xAfterLastTab(5)) << "line " << line + 1;
 }
