@@ -7,13 +7,8 @@
 
 namespace butterfly_testing {
 
-// The generator's reseeds, which read a clock that stands still as in every
-// test, counted.
-inline int &reseeds()
-{
-    static int count = 0;
-    return count;
-}
+// The generator's reseeds, which read a clock that stands still, counted.
+inline int reseeds = 0;
 
 class ButterflyTest : public testing_support::GlobalsTest
 {
@@ -21,9 +16,9 @@ protected:
     void SetUp() override
     {
         GlobalsTest::SetUp();
-        reseeds() = 0;
+        reseeds = 0;
         platform::Random::instance().setClockSource([] {
-            ++reseeds();
+            ++reseeds;
             return quint64(0);
         });
     }

@@ -1,25 +1,36 @@
+#include "memory/computer.h"
 #include "memory/memorytesting.h"
+#include "platform/clock.h"
+
+#include <QtCore/QRegularExpression>
 
 using namespace memory_testing;
+using memory::Face;
 using memory::Turn;
 using testing_support::advanceClock;
 
 namespace {
 
 // N = 7, dealt as partners side by side.
-const QString board7 = QStringLiteral("1 6 2 5  3 4 1 6  2 5 3 4  1 6 3 4");
+const QString board16 = QStringLiteral("1 6 2 5  3 4 1 6  2 5 3 4  1 6 3 4");
+const QString board24 = board16 + QStringLiteral("  2 5 2 5  1 6 3 4");
 
-class Play : public MemoryTest
+class Play : public TimedBoard
 {
 protected:
-    void start(Mode mode, const QString &name1 = {}, const QString &numbers = board7, int target = 7)
+    void start(Mode mode, const QString &name1 = {}, const QString &numbers = board16, int target = 7)
     {
         prepareGame(mode, 0, name1);
         feedBoard(target, numbers);
-        table.load();
+        load();
     }
-
-    TimedBoard table;
+    // The clock to the given time, then each card's face, a column of four
+    // between bars, and what else the board shows.
+    QString at(qint64 ms)
+    {
+        advanceClock(ms - platform::Clock::instance().now());
+        return cards().remove(QRegularExpression(QStringLiteral("[\\d ]"))) + QStringLiteral(" / ") + status();
+    }
 };
 
 // A pair stays open in the finder's colour and keeps the turn; a miss shows
@@ -27,20 +38,18 @@ protected:
 TEST_F(Play, TwoPlayersAPairKeepsTheTurnAndAMissPassesIt)
 {
     start(Mode::TwoPlayers, QStringLiteral("Lena"));
-    EXPECT_EQ(table.status(), QStringLiteral("neutral / animal 3 / Du bist dran, Lena /  /  / "));
-    table.click({0});
+    EXPECT_EQ(status(), QStringLiteral("neutral / animal 3 / Du bist dran, Lena /  /  / "));
+    click({0});
     EXPECT_EQ(Variablen.Operand1, 1) << "the counting help's first number";
-    table.click({1});
-    EXPECT_EQ(table.status(), QStringLiteral("laughing / animal 3 / Du bist dran, Lena / Du hast ein Paar! / 1+6 / "));
-    table.click({2, 4}); // 2 + 3
-    EXPECT_EQ(table.status(), QStringLiteral("sad / animal 1 / Du bist dran, Spieler 2 /  / 1+6 / "));
-    advanceClock(999);
-    EXPECT_EQ(table.cards().left(11), QStringLiteral("1R 6R 2U 5D"));
-    advanceClock(1);
-    EXPECT_EQ(table.cards().left(11), QStringLiteral("1R 6R 2D 5D")) << "the first miss shows 1000 ms";
-    table.click({2, 3, 4, 6}); // player 2: a pair, then 3 + 1
-    EXPECT_EQ(table.cards(), QStringLiteral("1R 6R 2B 5B | 3U 4D 1U 6D | 2D 5D 3D 4D | 1D 6D 3D 4D"));
-    EXPECT_EQ(table.status(), QStringLiteral("sad / animal 3 / Du bist dran, Lena /  / 1+6 / 2+5"));
+    click({1});
+    EXPECT_EQ(status(), QStringLiteral("laughing / animal 3 / Du bist dran, Lena / Du hast ein Paar! / 1+6 / "));
+    click({2, 4}); // 2 + 3
+    EXPECT_EQ(status(), QStringLiteral("sad / animal 1 / Du bist dran, Spieler 2 /  / 1+6 / "));
+    EXPECT_EQ(at(999).left(9), QStringLiteral("RRUD|UDDD"));
+    EXPECT_EQ(at(1000).left(9), QStringLiteral("RRDD|DDDD")) << "the first miss shows 1000 ms";
+    click({2, 3, 4, 6}); // player 2: a pair, then 3 + 1
+    EXPECT_EQ(cards(), QStringLiteral("1R 6R 2B 5B | 3U 4D 1U 6D | 2D 5D 3D 4D | 1D 6D 3D 4D"));
+    EXPECT_EQ(status(), QStringLiteral("sad / animal 3 / Du bist dran, Lena /  / 1+6 / 2+5"));
     EXPECT_EQ(Mdlmodul.FehlversucheSpieler1, 1) << "player 2's misses are not player 1's";
 }
 
@@ -50,22 +59,20 @@ TEST_F(Play, TwoPlayersAPairKeepsTheTurnAndAMissPassesIt)
 TEST_F(Play, AloneClicksWhileAMissShowsTurnNothingAndALaterMissGoesAtTheNextTick)
 {
     start(Mode::Alone);
-    table.click({0, 2});
+    click({0, 2});
     advanceClock(1500);
-    table.click({0, 1, 1, 16, -1, 2, 7}); // at 1500: a pair, then 2 + 6
-    EXPECT_EQ(table.board.turn(), Turn::MissShowing);
-    EXPECT_FALSE(table.board.helpAllowed());
+    click({0, 1, 1, 16, -1, 2, 7}); // at 1500: a pair, then 2 + 6
+    EXPECT_EQ(board.turn(), Turn::MissShowing);
+    EXPECT_FALSE(board.helpAllowed());
     for (int i = 0; i < 300; ++i)
-        table.click({5});
-    EXPECT_EQ(table.cards(), QStringLiteral("1R 6R 2U 5D | 3D 4D 1D 6U | 2D 5D 3D 4D | 1D 6D 3D 4D"));
-    EXPECT_EQ(table.status(), QStringLiteral("neutral / animal 3 /  /  / 1+6 / "));
+        click({5});
+    EXPECT_EQ(cards(), QStringLiteral("1R 6R 2U 5D | 3D 4D 1D 6U | 2D 5D 3D 4D | 1D 6D 3D 4D"));
+    EXPECT_EQ(status(), QStringLiteral("neutral / animal 3 /  /  / 1+6 / "));
     EXPECT_EQ(Variablen.AufgedeckteKarten, 255);
-    advanceClock(499);
-    EXPECT_EQ(table.board.turn(), Turn::MissShowing);
-    advanceClock(1);
-    EXPECT_EQ(table.cards().left(22), QStringLiteral("1R 6R 2D 5D | 3D 4D 1D"));
-    table.click({5});
-    EXPECT_TRUE(table.board.helpAllowed());
+    EXPECT_EQ(at(1999).left(9), QStringLiteral("RRUD|DDDU"));
+    EXPECT_EQ(at(2000).left(9), QStringLiteral("RRDD|DDDD"));
+    click({5});
+    EXPECT_TRUE(board.helpAllowed());
     EXPECT_EQ(Mdlmodul.FehlversucheSpieler1, 2);
 }
 
@@ -74,8 +81,8 @@ TEST_F(Play, AnyTwoCardsThatMakeTheTargetAreAPairEqualNumbersToo)
 {
     start(Mode::Alone, {}, QStringLiteral("4 4 1 7  1 7 2 6  3 5 2 6  3 5 4 4"), 8);
     Mdlmodul.FehlversucheSpieler1 = 255;
-    table.click({0, 1, 2, 5, 6, 8});
-    EXPECT_EQ(table.cards().left(22), QStringLiteral("4R 4R 1R 7D | 1D 7R 2U"));
+    click({0, 1, 2, 5, 6, 8});
+    EXPECT_EQ(cards().left(22), QStringLiteral("4R 4R 1R 7D | 1D 7R 2U"));
     EXPECT_EQ(Mdlmodul.FehlversucheSpieler1, 255) << "the count sticks at its end";
 }
 
@@ -85,19 +92,126 @@ TEST_F(Play, TheLastPairOpensTheScoreViewAndTheComputersTimerStopsAtTheFirstCove
 {
     start(Mode::TwoPlayers);
     advanceClock(500);
-    table.click({0, 1, 2, 4}); // at 500: a pair, then a miss
-    advanceClock(500);         // 1000: the computer's timer
-    EXPECT_TRUE(table.board.picture().smileys[memory::Neutral]);
-    EXPECT_EQ(table.status().left(3), QStringLiteral("sad")) << "the sad smiley lies over the neutral one";
+    click({0, 1, 2, 4}); // at 500: a pair, then a miss
+    advanceClock(500);   // 1000: the computer's timer
+    EXPECT_TRUE(board.picture().smileys[memory::Neutral]);
+    EXPECT_EQ(status().left(3), QStringLiteral("sad")) << "the sad smiley lies over the neutral one";
     advanceClock(500); // 1500: the cover
     for (int slot = 2; slot < 16; slot += 2)
-        table.click({slot, slot + 1});
-    EXPECT_EQ(table.scoreViews, 1);
-    EXPECT_EQ(table.board.turn(), Turn::GameOver);
+        click({slot, slot + 1});
+    EXPECT_EQ(scoreViews, 1);
+    EXPECT_EQ(board.turn(), Turn::GameOver);
     EXPECT_EQ(Mdlmodul.PaareSpieler2, 7);
     advanceClock(10000);
-    EXPECT_EQ(table.computerTicks, 1);
-    EXPECT_TRUE(table.tmrTimer.isEnabled());
+    EXPECT_EQ(computerTicks, 1);
+    EXPECT_TRUE(tmrTimer.isEnabled());
+}
+
+// The choice is a pure decision over the board: rows of fed draws, with the
+// slots it took and the draws it left. A paired card, the other card of the
+// choice and, for the first card, the previous move's second card are drawn
+// again; a draw of 24 is slot 0; each draw has its own reseed.
+TEST_F(Play, TheComputersChoiceSkipsPairedCardsAndRepeatsAndCountsThePairAtOnce)
+{
+    struct Row { const char *name; std::initializer_list<int> draws; double previousSecond; QString chosen; int pairs; };
+    const Row rows[] = {
+        {"a pair, counted when chosen", {2, 3}, 0, "2 3", 1},
+        {"paired cards drawn again; 24 is slot 0", {4, 5, 24, 5, 1}, 23, "0 1", 1},
+        {"the same card twice", {6, 6, 8}, 0, "6 8", 0},
+        {"the previous second card not first, but second", {9, 10, 9}, 9, "10 9", 1},
+        {"face-up cards of the pupil's miss", {12, 11}, 0, "12 11", 0},
+    };
+    for (const Row &row : rows) {
+        Mdlmodul = MemoryState {};
+        Mdlmodul.AnzahlKarten = 24;
+        Mdlmodul.CompiWahl = {0, row.previousSecond};
+        Variablen.Ergebnis = 7;
+        memory::BoardPicture picture;
+        picture.numbers = {1, 6, 2, 5, 3, 4, 1, 6, 5, 4, 3, 2, 1, 2};
+        picture.faces[4] = picture.faces[5] = Face::PairedRed;
+        picture.faces[12] = picture.faces[11] = Face::Up;
+        int reseeds = 0;
+        platform::Random::instance().setClockSource([&reseeds] { return quint64(++reseeds); });
+        feed(row.draws, 1, 24);
+        platform::Random::instance().feed({0.99f});
+
+        memory::compivergleich(picture);
+        EXPECT_EQ(QStringLiteral("%1 %2").arg(Mdlmodul.CompiWahl[0]).arg(Mdlmodul.CompiWahl[1]), row.chosen) << row.name;
+        EXPECT_EQ(Mdlmodul.PaareSpieler2 * 10 + Mdlmodul.CompiZugOffen, row.pairs * 10 + 1) << row.name << ", pending";
+        EXPECT_EQ(reseeds, int(row.draws.size())) << row.name;
+        EXPECT_EQ(platform::Random::instance().next(), 0.99f) << row.name << ": every draw fed was taken";
+    }
+}
+
+// The pupil's first miss of a game: the computer's timer has ticked since
+// the load, but its cards turn up only after the pupil's are covered, one
+// interval after the cover. Each pair is judged a second later and the next
+// move shows in the same tick; a miss gives the pupil the turn. A later miss
+// of the pupil goes the same way from the running cover timer's tick.
+TEST_F(Play, AMissOfThePupilHandsOverAndTheComputerPlaysOneMoveASecond)
+{
+    start(Mode::AgainstComputer, {}, board24);
+    advanceClock(1200);
+    feedComputer({6, 7});
+    click({2, 4}); // 2 + 3
+    EXPECT_EQ(Mdlmodul.PaareSpieler2, 1);
+    QStringList timeline {at(1200), at(2000), at(2200)};
+    board.computerTick(); // a late tick right after the cover, as a busy real clock may give
+    timeline << at(3199) << at(3200);
+    click({5});
+    EXPECT_EQ(Variablen.AufgedeckteKarten, 0) << "the computer's move: clicks are ignored";
+    feedComputer({8, 9, 10, 12});
+    timeline << at(4199) << at(4200) << at(5200) << at(6200);
+    EXPECT_EQ(timeline.join(u'\n'),
+              QStringLiteral("DDUD|UDDD|DDDD|DDDD|DDDD|DDDD / sad / animal 1 / Der Compi ist dran /  /  / \n"
+                             "DDUD|UDDD|DDDD|DDDD|DDDD|DDDD / sad / animal 1 / Der Compi ist dran /  /  / \n"
+                             "DDDD|DDDD|DDDD|DDDD|DDDD|DDDD / sad / animal 1 / Der Compi ist dran /  /  / \n"
+                             "DDDD|DDDD|DDDD|DDDD|DDDD|DDDD / sad / animal 1 / Der Compi ist dran /  /  / \n"
+                             "DDDD|DDUU|DDDD|DDDD|DDDD|DDDD / sad / animal 1 / Der Compi ist dran /  /  / \n"
+                             "DDDD|DDUU|DDDD|DDDD|DDDD|DDDD / sad / animal 1 / Der Compi ist dran /  /  / \n"
+                             "DDDD|DDBB|UUDD|DDDD|DDDD|DDDD / sad / animal 1 / Der Compi ist dran /  /  / 1+6\n"
+                             "DDDD|DDBB|BBUD|UDDD|DDDD|DDDD / sad / animal 1 / Der Compi ist dran /  /  / 1+6 2+5\n"
+                             "DDDD|DDBB|BBDD|DDDD|DDDD|DDDD / neutral / animal 3 / Du bist dran,Spieler 1 /  /  / 1+6 2+5"));
+
+    advanceClock(300); // 6500: a later miss
+    feedComputer({2, 3});
+    click({4, 10}); // 3 + 3
+    EXPECT_EQ(at(7199).left(14), QStringLiteral("DDDD|UDBB|BBUD"));
+    EXPECT_EQ(at(7200).left(14), QStringLiteral("DDDD|DDBB|BBDD"));
+    EXPECT_EQ(at(8199).left(14), QStringLiteral("DDDD|DDBB|BBDD"));
+    EXPECT_EQ(at(8200).left(14), QStringLiteral("DDUU|DDBB|BBDD"));
+}
+
+// The computer's last pair: SpielEnde at the tick that turns it up, the
+// score view one tick later, and then neither timer ticks again. The next
+// game starts without the end mark.
+TEST_F(Play, TheComputersLastPairEndsTheGameOneTickAfterItsCardsTurnedUp)
+{
+    start(Mode::AgainstComputer, {}, board24);
+    for (int slot = 4; slot < 24; slot += 2)
+        click({slot, slot + 1});
+    advanceClock(500);
+    feedComputer({1, 0, 3, 2});
+    click({0, 2}); // 500: 1 + 2
+    const auto endAt = [this](qint64 ms) {
+        const QString faces = at(ms).left(4);
+        return faces + QStringLiteral(": end %1, %2 score views").arg(Mdlmodul.SpielEnde).arg(scoreViews);
+    };
+    EXPECT_EQ(endAt(2500), QStringLiteral("UUDD: end 0, 0 score views"));
+    EXPECT_EQ(endAt(3500), QStringLiteral("BBUU: end 5, 0 score views"));
+    EXPECT_EQ(endAt(4500), QStringLiteral("BBBB: end 5, 1 score views"));
+    EXPECT_EQ(board.turn(), Turn::GameOver);
+    const int ticks = computerTicks;
+    advanceClock(5000);
+    EXPECT_EQ(computerTicks, ticks);
+    EXPECT_FALSE(tmrTimer.isEnabled() || tmrcompi.isEnabled());
+
+    start(Mode::AgainstComputer, {}, board24);
+    advanceClock(500);
+    feedComputer({0, 1, 4, 6});
+    click({2, 4});
+    EXPECT_EQ(endAt(platform::Clock::instance().now() + 4000), QStringLiteral("BBDD: end 0, 1 score views"))
+        << "no end mark: the game goes on";
 }
 
 } // namespace

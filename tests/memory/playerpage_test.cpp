@@ -1,5 +1,4 @@
 #include "memory/memorytesting.h"
-#include "memory/playerpage.h"
 
 using namespace memory_testing;
 using memory::PlayerPage;
@@ -8,19 +7,19 @@ using testing_support::advanceClock;
 namespace {
 
 // The page's blink timer on the manual clock.
-class Page : public MemoryTest, private memory::PlayerPageWindow
+class Page : public ::testing::Test, private memory::PlayerPageWindow
 {
 protected:
     Page() { QObject::connect(&tmrblinker, &platform::Timer::tick, [this] { page.blinkTick(); }); }
 
     void choose(Mode mode)
     {
+        prepareGame(mode, 0);
         Mdlmodul.SpielerAufrufe = 0;
-        Mdlmodul.AnzahlSpieler = mode == Mode::TwoPlayers ? 2 : 1;
-        Mdlmodul.GegenCompi = QLatin1String(mode == Mode::AgainstComputer ? "ja" : "nein");
     }
     // The picks of the two players: "1 3".
     QString animals() const { return QStringLiteral("%1 %2").arg(Mdlmodul.IconSpieler1).arg(Mdlmodul.IconSpieler2); }
+    // The five pictures: shown (o), blinked away (-) or locked (x).
     QString shown() const
     {
         QString text;
@@ -30,6 +29,7 @@ protected:
     }
 
     void setTmrblinkerEnabled(bool enabled) override { tmrblinker.setEnabled(enabled); }
+    testing_support::ProgramFolderFixture folder;
     platform::Timer tmrblinker {500};
     PlayerPage page {*this};
 };
@@ -40,19 +40,19 @@ TEST_F(Page, TheShuffleDrawsEachPlaceUntilAFreeAnimalComesUp)
 {
     int reseeds = 0;
     platform::Random::instance().setClockSource([&reseeds] { return quint64(++reseeds); });
-    for (const int number : {3, 3, 1, 10, 1, 2, 4, 5, 5, 6, 7, 8, 9})
-        platform::Random::instance().feed({drawFor(number, 1, 10)});
+    feed({3, 3, 1, 10, 1, 2, 4, 5, 5, 6, 7, 8, 9}, 1, 10);
     memory::shuffleAnimals();
     EXPECT_EQ(QStringList(Mdlmodul.IconDateien.begin(), Mdlmodul.IconDateien.end()).join(u' '),
               QStringLiteral(" Marsi.wmf Fliege.wmf Pferd.wmf Hund.wmf Käguruh.wmf Muschel.wmf Ameise.wmf Bigfoot.wmf "
                              "Robbe.wmf Brachio.wmf  "));
     EXPECT_EQ(reseeds, 13);
 
+    const QStringList names = QStringList(Mdlmodul.IconDateien.begin() + 1, Mdlmodul.IconDateien.begin() + 11);
     for (quint64 seed = 1; seed <= 200; ++seed) {
         platform::Random::instance().seed(seed);
         memory::shuffleAnimals();
         const auto first = Mdlmodul.IconDateien.begin() + 1;
-        ASSERT_TRUE(std::is_permutation(first, first + 10, animalFiles.begin(), animalFiles.end())) << "seed " << seed;
+        ASSERT_TRUE(std::is_permutation(first, first + 10, names.begin(), names.end())) << "seed " << seed;
     }
 }
 
@@ -71,8 +71,8 @@ TEST_F(Page, OnlyTheFirstClickPicksAndTheComputerTakesThePictureToItsRight)
         EXPECT_EQ(page.weiter(QStringLiteral("Mia")), PlayerPage::Next::Board);
         EXPECT_EQ(animals(), QLatin1String(expected)) << "a pick settles both";
     }
-    EXPECT_EQ(Mdlmodul.NameSpieler1, QStringLiteral("Mia"));
-    EXPECT_EQ(Mdlmodul.NameSpieler2, QString()) << "the computer is not asked for a name";
+    EXPECT_EQ(Mdlmodul.NameSpieler1 + u'/' + Mdlmodul.NameSpieler2, QStringLiteral("Mia/"))
+        << "the computer is not asked for a name";
 }
 
 // Six ticks of 500 ms blink the pick three times and leave it shown; the
@@ -109,8 +109,7 @@ TEST_F(Page, WithOrWithoutPicksBothPlayersReachTheBoardWithDifferentAnimals)
         choose(row.mode);
         page.setUp();
         EXPECT_TRUE(page.picture().red) << row.name;
-        for (const int draw : row.draws)
-            platform::Random::instance().feed({drawFor(draw, 1, 3)});
+        feed(row.draws, 1, 3);
         platform::Random::instance().feed({0.99f});
         for (const int index : row.clicks1)
             page.clickPicture(index);

@@ -5,7 +5,7 @@ using namespace memory_testing;
 
 namespace {
 
-using Score = MemoryTest;
+using Score = TimedBoard;
 
 // A pupil alone, the two rows of bounds, each tried on both sides.
 TEST_F(Score, APupilAloneScoresByTheMissesOnTheRowOfTheCardCount)
@@ -24,23 +24,21 @@ TEST_F(Score, APupilAloneScoresByTheMissesOnTheRowOfTheCardCount)
     }
 }
 
-QString handedOver()
-{
-    memory::handOverGame();
-    return QStringLiteral("%1 %2, %3 %4, level %5")
-        .arg(modVar.SpielerName)
-        .arg(modVar.SpielerPunkte)
-        .arg(modVar.SpielerName2)
-        .arg(modVar.SpielerPunkte2)
-        .arg(modVar.SpielLevel);
-}
-
+// The pairs each party found, and how many the board shows as found.
 void found(int pairs1, int shown1, int pairs2, int shown2)
 {
     Mdlmodul.PaareSpieler1 = pairs1;
     Mdlmodul.PaarPlatz1 = 2 * shown1;
     Mdlmodul.PaareSpieler2 = pairs2;
     Mdlmodul.PaarPlatz2 = 2 * shown2;
+}
+
+QString handedOver()
+{
+    memory::handOverGame();
+    return QStringLiteral("%1 %2, %3 %4, level %5")
+        .arg(modVar.SpielerName).arg(modVar.SpielerPunkte).arg(modVar.SpielerName2).arg(modVar.SpielerPunkte2)
+        .arg(modVar.SpielLevel);
 }
 
 // Two parties score 4 a pair, misses aside; alone a pupil scores by misses
@@ -50,16 +48,15 @@ void found(int pairs1, int shown1, int pairs2, int shown2)
 // "Spieler 2", whatever name an earlier two-pupil game left.
 TEST_F(Score, TheScoreViewAndTheEndButtonHandOverTheNamesAndPoints)
 {
-    TimedBoard table;
     prepareGame(Mode::TwoPlayers, 1, QStringLiteral("Lena"));
-    table.load();
+    load();
     Mdlmodul.FehlversucheSpieler1 = 40;
     found(7, 7, 5, 5);
     EXPECT_EQ(memory::scoreGame(), QStringList({QStringLiteral("Lena: 28"), QStringLiteral("Spieler 2: 20")}));
     EXPECT_EQ(handedOver(), QStringLiteral("Lena 28, Spieler 2 20, level 2"));
 
     prepareGame(Mode::AgainstComputer, 0, {}, QStringLiteral("Ben"));
-    table.load();
+    load();
     Mdlmodul.PunkteSpieler1 = 40; // an earlier game's score view
     found(2, 2, 4, 3);
     EXPECT_EQ(handedOver(), QStringLiteral("Spieler 1 8, Spieler 2 12, level 1"));
@@ -67,7 +64,7 @@ TEST_F(Score, TheScoreViewAndTheEndButtonHandOverTheNamesAndPoints)
     EXPECT_EQ(memory::scoreGame(), QStringList({QStringLiteral("Spieler 1: 20"), QStringLiteral("Spieler 2: 28")}));
 
     prepareGame(Mode::Alone, 1, QStringLiteral("Mia"));
-    table.load();
+    load();
     Mdlmodul.FehlversucheSpieler1 = 16;
     found(11, 11, 0, 0);
     EXPECT_EQ(handedOver(), QStringLiteral("Mia 0,  28, level 2"));

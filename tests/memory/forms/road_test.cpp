@@ -1,27 +1,75 @@
+#include "arithmetic/forms/frmHilfe.h"
+#include "arithmetic/forms/registration.h"
 #include "memory/forms/choicewindows.h"
+#include "memory/forms/frmMemory.h"
 #include "memory/forms/frmSpieler1.h"
 #include "memory/forms/frmStat.h"
-#include "memorywindows.h"
+#include "memory/forms/registration.h"
+#include "memory/memorytesting.h"
+#include "platform/controls.h"
+#include "platform/forms.h"
+#include "results/forms/registration.h"
+#include "shell/forms/frmStart.h"
+#include "shell/forms/registration.h"
+#include "support/guisupport.h"
+#include "support/sqlitefile.h"
 
+#include <QtCore/QDate>
+#include <QtCore/QDir>
+#include <QtGui/QImageReader>
+#include <QtTest/QTest>
 #include <QtWidgets/QApplication>
+#include <QtWidgets/QLabel>
 #include <QtWidgets/QLineEdit>
-#include <QtWidgets/QPushButton>
 
 using namespace memory_testing;
 using platform::Forms;
 using testing_support::advanceClock;
+using testing_support::flushClosedWindows;
 using testing_support::shoot;
 
 namespace {
 
-class Road : public MemoryWindows
+// The program's windows as main() registers them, the main window open, and
+// the pictures the build lays beside the program, each in the format its
+// name says, in the program folder.
+class Road : public ::testing::Test
 {
 protected:
-    // The player page's shuffle draws the animals in this order.
-    static void feedShuffle(std::initializer_list<int> numbers)
+    void SetUp() override
     {
-        for (const int number : numbers)
-            platform::Random::instance().feed({drawFor(number, 1, 10)});
+        testing_support::resetWindows();
+        registerShellForms();
+        registerMemoryForms();
+        registerResultsForms();
+        registerArithmeticForms();
+        main = Forms::instance().show<frmStart>();
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(main));
+        QStringList pictures {QStringLiteral("sonne2.jpg"), QStringLiteral("klein_Weiter-tuer.gif"),
+                              QStringLiteral("klein_Fragezeichen.jpg"), QStringLiteral("haken1.jpg")};
+        for (int number = 1; number <= 10; ++number)
+            pictures << memory::animalFile(number);
+        for (const QString &name : pictures) {
+            const QString path = QDir(QStringLiteral(QUIRLIX_PROGRAM_FOLDER)).filePath(name);
+            const QByteArray format = name.section(u'.', -1).toLatin1().replace("jpg", "jpeg");
+            ASSERT_TRUE(format == "wmf" || QImageReader(path).format() == format) << name.toStdString();
+            ASSERT_TRUE(!m_withPictures || QFile::copy(path, folder.file(name))) << name.toStdString();
+        }
+    }
+    void TearDown() override { testing_support::resetWindows(); }
+
+    // The window, once it is open and exposed; null otherwise.
+    template<class W>
+    W *window()
+    {
+        W *form = Forms::instance().find<W>();
+        return form && QTest::qWaitForWindowExposed(form) ? form : nullptr;
+    }
+    static void click(QWidget *control) { QTest::mouseClick(control, Qt::LeftButton); }
+    void click(std::initializer_list<int> cardsClicked)
+    {
+        for (const int slot : cardsClicked)
+            click(window<frmMemory>()->pctBild[slot]);
     }
     static QString background(platform::Form *form) { return form->client()->palette().color(QPalette::Window).name(); }
     static int memoryWindows()
@@ -53,10 +101,19 @@ protected:
         const QString lines = score ? score->LblAusgabe->text() : QString();
         click(window<frmMemory>()->CmdEnde);
         advanceClock(2000);
-        testing_support::flushClosedWindows();
+        flushClosedWindows();
         EXPECT_TRUE(main->isVisible() && memoryWindows() == 0);
         return lines;
     }
+    QString records() const
+    {
+        return testing_support::SqliteFile(folder.file(QStringLiteral("Daten.mdb"))).records().join(u'\n');
+    }
+
+    testing_support::ProgramFolderFixture folder;
+    frmStart *main = nullptr;
+    bool m_withPictures = true;
+    const QString m_today = QDate::currentDate().toString(Qt::ISODate);
 };
 
 // Two pupils: "2" skips the computer choice, whatever an earlier game left;
@@ -68,7 +125,7 @@ protected:
 TEST_F(Road, TwoPupilsThenOneAgainstTheComputerPlayFromTheMainWindowToTheirRecords)
 {
     Mdlmodul.GegenCompi = QStringLiteral("ja");
-    feedShuffle({1, 2, 3, 4, 5, 6, 7, 8, 9, 10});
+    feed({1, 2, 3, 4, 5, 6, 7, 8, 9, 10}, 1, 10);
     click(main->Image2);
     shoot(window<frmAnzahl>(), QStringLiteral("frmAnzahl"));
     click(window<frmAnzahl>()->CmdzweiSpieler);
@@ -91,12 +148,11 @@ TEST_F(Road, TwoPupilsThenOneAgainstTheComputerPlayFromTheMainWindowToTheirRecor
     EXPECT_EQ(window<frmSpieler1>(), page) << "Enter does not press Weiter";
     shoot(page, QStringLiteral("frmSpieler1-player1"));
     click(page->cmdweiter);
-    testing_support::flushClosedWindows();
+    flushClosedWindows();
 
     page = window<frmSpieler1>();
     ASSERT_TRUE(page);
-    EXPECT_EQ(background(page), QStringLiteral("#0000c0"));
-    EXPECT_EQ(page->TxtName->text(), QString());
+    EXPECT_EQ(background(page) + page->TxtName->text(), QStringLiteral("#0000c0"));
     for (int i = 0; i < 5; ++i) {
         EXPECT_EQ(page->Imgicon[i]->pixmap().toImage(), animals[i]) << "the same animal in place " << i;
         EXPECT_TRUE(page->Imgicon[i]->isVisible());
@@ -115,7 +171,7 @@ TEST_F(Road, TwoPupilsThenOneAgainstTheComputerPlayFromTheMainWindowToTheirRecor
     EXPECT_EQ(endGame(), QStringLiteral("Lena: 4\nBen: 28"));
     EXPECT_EQ(records(), QStringLiteral("Lena|4|Memory|1|%1\nBen|28|Memory|1|%1").arg(m_today));
 
-    feedShuffle({10, 9, 8, 7, 6, 5, 4, 3, 2, 1});
+    feed({10, 9, 8, 7, 6, 5, 4, 3, 2, 1}, 1, 10);
     click(main->Image2);
     click(window<frmAnzahl>()->CmdeinSpieler);
     shoot(window<FrmCompi>(), QStringLiteral("FrmCompi"));
@@ -139,16 +195,18 @@ TEST_F(Road, TwoPupilsThenOneAgainstTheComputerPlayFromTheMainWindowToTheirRecor
     EXPECT_EQ(records().section(u'\n', 2), QStringLiteral("Mia|44|Memory|1|%1\nSpieler 2|4|Memory|1|%1").arg(m_today));
 }
 
-// A pupil alone on the hard board, with no name and no pick; the "Memory"
-// picture during the game only brings the game to the front; a click closes
-// the score view.
+// A pupil alone on the hard board, with no name and no pick. The "Memory"
+// picture during the game only brings the game to the front. The help
+// shows the first card's task, only while one card is up; pressed again it
+// only comes to the front; it outlives the board. A click closes the score
+// view.
 TEST_F(Road, APupilAlonePlaysFromTheMainWindowToOneRecord)
 {
     click(main->Image2);
     click(window<frmAnzahl>()->CmdeinSpieler);
     click(window<FrmCompi>()->Imgallein);
     click(window<FrmSchwierigkeit>()->ImgSchwierig);
-    platform::Random::instance().feed({drawFor(2, 1, 3), drawFor(1, 1, 3)});
+    feed({2, 1}, 1, 3);
     feedBoard(13, QStringLiteral("1 12 2 11  3 10 4 9  5 8 6 7  7 6 8 5  9 4 10 3  11 2 12 1"));
     fillPage({}, {});
     EXPECT_EQ(QStringLiteral("%1 %2").arg(Mdlmodul.IconSpieler1).arg(Mdlmodul.IconSpieler2), QStringLiteral("2 1"));
@@ -157,18 +215,43 @@ TEST_F(Road, APupilAlonePlaysFromTheMainWindowToOneRecord)
     ASSERT_TRUE(QTest::qWaitForWindowActive(main));
     click(main->Image2);
     EXPECT_TRUE(onlyMemoryWindowIs("frmMemory"));
-    EXPECT_TRUE(QTest::qWaitForWindowActive(window<frmMemory>()));
-    for (int miss = 0; miss < 16; ++miss) {
-        click({0, 2});
+    frmMemory *board = window<frmMemory>();
+    EXPECT_TRUE(QTest::qWaitForWindowActive(board));
+
+    click(board->cmdhilfe);
+    click({0, 2});
+    click(board->cmdhilfe);
+    EXPECT_FALSE(Forms::instance().find<frmHilfe>()) << "no card up, then two";
+    advanceClock(1000);
+    click({2});
+    click(board->cmdhilfe);
+    auto *help = window<frmHilfe>();
+    ASSERT_TRUE(help);
+    EXPECT_FALSE(help->isModal()) << "the board goes on behind the help";
+    const auto task = [help] {
+        return help->lblOperator1->text() + help->lblRechenart->text() + help->lblOperator2->text() + u'='
+            + help->lblErgebnis->text();
+    };
+    EXPECT_EQ(task(), QStringLiteral("2+?=13"));
+    click({4});
+    advanceClock(1000);
+    click({0});
+    click(board->cmdhilfe);
+    EXPECT_EQ(Forms::instance().find<frmHilfe>(), help);
+    EXPECT_EQ(task(), QStringLiteral("2+?=13")) << "shown again, the help keeps its task";
+    for (int miss = 0; miss < 14; ++miss) {
+        click({2});
         advanceClock(1000);
+        click({0});
     }
-    for (int slot = 0; slot < 24; slot += 2)
+    for (int slot = 0; slot < 24; slot += 2) // the first card, still up, takes no click
         click({slot, slot + 1});
     EXPECT_EQ(window<frmStat>()->LblAusgabe->text(), QStringLiteral("Spieler 1: 30"));
     QTest::mouseClick(window<frmStat>(), Qt::LeftButton, {}, QPoint(5, 5));
-    testing_support::flushClosedWindows();
+    flushClosedWindows();
     EXPECT_EQ(endGame(), QString());
     EXPECT_EQ(records(), QStringLiteral("Spieler 1|30|Memory|2|") + m_today);
+    EXPECT_EQ(Forms::instance().find<frmHilfe>(), help) << "the help is a window of its own";
 }
 
 // Escape on a choice window leaves the road: no memory window is left, and
@@ -184,11 +267,61 @@ TEST_F(Road, EscapeOnAChoiceWindowLeavesTheRoadForTheMainWindow)
         Forms::instance().hide<frmStart>();
         ASSERT_TRUE(onlyMemoryWindowIs(chooser));
         QTest::keyClick(Forms::instance().find(QLatin1String(chooser)), Qt::Key_Escape);
-        testing_support::flushClosedWindows();
+        flushClosedWindows();
         EXPECT_EQ(memoryWindows(), 0) << chooser;
         EXPECT_TRUE(main->isVisible() && QApplication::activeWindow() == main) << chooser;
     }
     EXPECT_FALSE(QFile::exists(folder.file(QStringLiteral("Daten.mdb"))));
+}
+
+class RoadWithoutPictures : public Road
+{
+protected:
+    RoadWithoutPictures() { m_withPictures = false; }
+    // The lines on the pictures' log category while the window opens.
+    template<class W>
+    QStringList warningsOpening(W **form)
+    {
+        static QStringList lines;
+        lines.clear();
+        const QtMessageHandler previous = qInstallMessageHandler([](QtMsgType, const QMessageLogContext &context, const QString &text) {
+            if (QLatin1String(context.category) == QLatin1String("quirlix.pictures"))
+                lines << text;
+        });
+        *form = Forms::instance().show<W>();
+        qInstallMessageHandler(previous);
+        EXPECT_TRUE(*form && QTest::qWaitForWindowExposed(*form));
+        return lines;
+    }
+};
+
+// Without its pictures the player page takes the pick in an empty frame and
+// leads on; the board plays on plain cards with empty buttons and no animal;
+// one line for each picture missing. An animal index outside the five
+// shows nothing.
+TEST_F(RoadWithoutPictures, ThePageAndTheBoardPlayOnAndReportEachMissingPictureOnce)
+{
+    prepareGame(Mode::Alone, 0);
+    frmSpieler1 *page = nullptr;
+    EXPECT_EQ(warningsOpening(&page).size(), 6);
+    click(page->Imgicon[4]);
+    EXPECT_EQ(Mdlmodul.IconSpieler1, 4);
+    click(page->cmdweiter);
+    EXPECT_TRUE(window<frmMemory>());
+    Forms::instance().close<frmMemory>();
+
+    prepareGame(Mode::TwoPlayers, 0, {}, {}, 0, 9);
+    feedBoard(7, QStringLiteral("1 6 2 5  3 4 1 6  2 5 3 4  1 6 3 4"));
+    frmMemory *board = nullptr;
+    const QStringList lines = warningsOpening(&board);
+    EXPECT_EQ(lines.size(), 4) << lines.join(u'\n').toStdString();
+    EXPECT_EQ(lines.filter(QStringLiteral("sonne2.jpg")).size(), 1);
+    shoot(board, QStringLiteral("frmMemory-without-pictures"));
+    click({0, 2});
+    EXPECT_TRUE(board->lblZahl[2]->isVisible() && !board->pctBild[2]->isVisible());
+    EXPECT_EQ(board->Lbldran->text(), QStringLiteral("Du bist dran, Spieler 2"));
+    for (platform::ImageBox *animal : board->Imgmyicon)
+        EXPECT_FALSE(animal->isVisible());
 }
 
 } // namespace
