@@ -23,9 +23,8 @@ TEST_F(Dealing, TheChoicesGiveTheBoardAndTheSetUpReseedsTwice)
         prepareGame(mode, quint8(schwierigkeit));
         reseeds = 0;
         load();
-        EXPECT_EQ(QStringLiteral("%1 %2 %3 after %4 reseeds")
-                      .arg(Mdlmodul.AnzahlKarten).arg(Mdlmodul.Stufe).arg(Mdlmodul.AnzahlSpieler).arg(reseeds),
-                  QLatin1String(expected) + QLatin1String(" after 2 reseeds"));
+        EXPECT_EQ(QStringLiteral("%1 %2 %3, %4 reseeds").arg(Mdlmodul.AnzahlKarten).arg(Mdlmodul.Stufe)
+                      .arg(Mdlmodul.AnzahlSpieler).arg(reseeds), QLatin1String(expected) + QLatin1String(", 2 reseeds"));
     }
 }
 
@@ -67,9 +66,14 @@ TEST_F(Dealing, SlotZeroComesFirstAndAPartnerIsDrawnAgainWhileItsSlotIsDealt)
 {
     prepareGame(Mode::Alone, 0);
     memory::chooseBoardSize();
-    feed({2}, 1, 6), feed({1}, 1, 15), feed({4}, 1, 6), feed({1, 2, 5}, 1, 15);
+    const auto pair = [](int number, std::initializer_list<int> partnerDraws) {
+        feed({number}, 1, 6);
+        feed(partnerDraws, 1, 15);
+    };
+    pair(2, {1});
+    pair(4, {1, 2, 5});
     for (const int partner : {6, 8, 10, 12, 14, 15})
-        feed({3}, 1, 6), feed({partner}, 1, 15);
+        pair(3, {partner});
     memory::BoardPicture dealt;
     dealt.numbers = memory::dealCards(7);
     EXPECT_EQ(memory_testing::cards(dealt), QStringLiteral("2D 5D 4D 3D | 3D 3D 4D 3D | 4D 3D 4D 3D | 4D 3D 4D 4D"));

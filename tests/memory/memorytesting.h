@@ -19,9 +19,8 @@ namespace memory_testing {
 
 enum class Mode { Alone, TwoPlayers, AgainstComputer };
 
-// The choices (difficulty 0 easy, 1 hard), names and animals (0..4) as the
-// choice windows and the player page leave them; against the computer the
-// player-count window leaves 1 player, and the board makes it 2.
+// The choices (difficulty 0 easy, 1 hard), names and animals (0..4); against
+// the computer the player-count window leaves 1 player, the board makes it 2.
 inline void prepareGame(Mode mode, quint8 schwierigkeit, const QString &name1 = {}, const QString &name2 = {},
                         quint8 icon1 = 3, quint8 icon2 = 1)
 {
@@ -36,16 +35,12 @@ inline void prepareGame(Mode mode, quint8 schwierigkeit, const QString &name1 = 
         Mdlmodul.IconDateien[number] = memory::animalFile(number);
 }
 
-// The value r that makes Int((hi - lo + 1) * r + lo) give value.
-inline float drawFor(int value, int lo, int hi)
-{
-    return static_cast<float>((value - lo + 0.5) / (hi - lo + 1));
-}
-
+// Feeds the generator the values r that make Int((hi - lo + 1) * r + lo) give
+// the values given.
 inline void feed(std::initializer_list<int> values, int lo, int hi)
 {
     for (const int value : values)
-        platform::Random::instance().feed({drawFor(value, lo, hi)});
+        platform::Random::instance().feed({static_cast<float>((value - lo + 0.5) / (hi - lo + 1))});
 }
 
 // Feeds the set-up's draws so that it deals the numbers given in slot order

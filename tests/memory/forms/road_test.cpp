@@ -72,16 +72,14 @@ protected:
             click(window<frmMemory>()->pctBild[slot]);
     }
     static QString background(platform::Form *form) { return form->client()->palette().color(QPalette::Window).name(); }
-    static int memoryWindows()
+    // The memory windows open, by name.
+    static QString memoryWindows()
     {
-        int open = 0;
+        QStringList open;
         for (const char *name : {"frmAnzahl", "FrmCompi", "FrmSchwierigkeit", "frmSpieler1", "frmMemory", "frmStat"})
-            open += Forms::instance().find(QLatin1String(name)) != nullptr;
-        return open;
-    }
-    static bool onlyMemoryWindowIs(const char *name)
-    {
-        return memoryWindows() == 1 && Forms::instance().find(QLatin1String(name));
+            if (Forms::instance().find(QLatin1String(name)))
+                open << QLatin1String(name);
+        return open.join(u' ');
     }
     // The page for one pupil: the name typed, the pictures clicked, "Weiter".
     void fillPage(const QString &name, std::initializer_list<int> pictures)
@@ -102,7 +100,7 @@ protected:
         click(window<frmMemory>()->CmdEnde);
         advanceClock(2000);
         flushClosedWindows();
-        EXPECT_TRUE(main->isVisible() && memoryWindows() == 0);
+        EXPECT_TRUE(main->isVisible() && memoryWindows().isEmpty());
         return lines;
     }
     QString records() const
@@ -116,12 +114,9 @@ protected:
     const QString m_today = QDate::currentDate().toString(Qt::ISODate);
 };
 
-// Two pupils: "2" skips the computer choice, whatever an earlier game left;
-// player 1's page is red, player 2's dark blue with the same five animals,
-// player 1's locked. Enter in the name box does not leave the page;
-// "Weiter" during the blinking does. Then a game against the computer in
-// the same run: the animals are shuffled anew, the page asks for one name
-// while the count is still 1, and the computer is saved as "Spieler 2".
+// "2" skips the computer choice whatever an earlier game left; player 2's
+// page offers the same animals, player 1's locked. Then, in the same run, the
+// computer: shuffled anew, one name asked, the computer saved as "Spieler 2".
 TEST_F(Road, TwoPupilsThenOneAgainstTheComputerPlayFromTheMainWindowToTheirRecords)
 {
     Mdlmodul.GegenCompi = QStringLiteral("ja");
@@ -129,12 +124,12 @@ TEST_F(Road, TwoPupilsThenOneAgainstTheComputerPlayFromTheMainWindowToTheirRecor
     click(main->Image2);
     shoot(window<frmAnzahl>(), QStringLiteral("frmAnzahl"));
     click(window<frmAnzahl>()->CmdzweiSpieler);
-    ASSERT_TRUE(onlyMemoryWindowIs("FrmSchwierigkeit"));
+    ASSERT_EQ(memoryWindows(), QStringLiteral("FrmSchwierigkeit"));
     shoot(window<FrmSchwierigkeit>(), QStringLiteral("FrmSchwierigkeit"));
     click(window<FrmSchwierigkeit>()->ImgLeicht);
 
     frmSpieler1 *page = window<frmSpieler1>();
-    ASSERT_TRUE(page && onlyMemoryWindowIs("frmSpieler1"));
+    ASSERT_TRUE(page && memoryWindows() == QStringLiteral("frmSpieler1"));
     EXPECT_EQ(QApplication::focusWidget(), page->TxtName);
     EXPECT_EQ(background(page), QStringLiteral("#ff0000"));
     QList<QImage> animals;
@@ -161,7 +156,7 @@ TEST_F(Road, TwoPupilsThenOneAgainstTheComputerPlayFromTheMainWindowToTheirRecor
     shoot(page, QStringLiteral("frmSpieler1-player2"));
     feedBoard(7, QStringLiteral("1 6 2 5  3 4 1 6  2 5 3 4  1 6 3 4"));
     fillPage(QStringLiteral("Ben"), {1});
-    ASSERT_TRUE(onlyMemoryWindowIs("frmMemory") && main->isVisible());
+    ASSERT_TRUE(memoryWindows() == QStringLiteral("frmMemory") && main->isVisible());
     EXPECT_EQ(window<frmMemory>()->Lbldran->text(), QStringLiteral("Du bist dran, Lena"));
     click({0, 1, 2, 4});
     advanceClock(1000);
@@ -195,11 +190,9 @@ TEST_F(Road, TwoPupilsThenOneAgainstTheComputerPlayFromTheMainWindowToTheirRecor
     EXPECT_EQ(records().section(u'\n', 2), QStringLiteral("Mia|44|Memory|1|%1\nSpieler 2|4|Memory|1|%1").arg(m_today));
 }
 
-// A pupil alone on the hard board, with no name and no pick. The "Memory"
-// picture during the game only brings the game to the front. The help
-// shows the first card's task, only while one card is up; pressed again it
-// only comes to the front; it outlives the board. A click closes the score
-// view.
+// The "Memory" picture during the game only raises it. The help opens only
+// while one card is up, comes to the front when pressed again and outlives
+// the board.
 TEST_F(Road, APupilAlonePlaysFromTheMainWindowToOneRecord)
 {
     click(main->Image2);
@@ -214,7 +207,7 @@ TEST_F(Road, APupilAlonePlaysFromTheMainWindowToOneRecord)
     main->activateWindow();
     ASSERT_TRUE(QTest::qWaitForWindowActive(main));
     click(main->Image2);
-    EXPECT_TRUE(onlyMemoryWindowIs("frmMemory"));
+    EXPECT_EQ(memoryWindows(), QStringLiteral("frmMemory"));
     frmMemory *board = window<frmMemory>();
     EXPECT_TRUE(QTest::qWaitForWindowActive(board));
 
@@ -254,8 +247,7 @@ TEST_F(Road, APupilAlonePlaysFromTheMainWindowToOneRecord)
     EXPECT_EQ(Forms::instance().find<frmHilfe>(), help) << "the help is a window of its own";
 }
 
-// Escape on a choice window leaves the road: no memory window is left, and
-// the main window, hidden by the sign-in, is back in front.
+// The main window, hidden by the sign-in, comes back in front.
 TEST_F(Road, EscapeOnAChoiceWindowLeavesTheRoadForTheMainWindow)
 {
     for (const char *chooser : {"frmAnzahl", "FrmCompi", "FrmSchwierigkeit"}) {
@@ -265,10 +257,10 @@ TEST_F(Road, EscapeOnAChoiceWindowLeavesTheRoadForTheMainWindow)
         if (chooser == std::string_view("FrmSchwierigkeit"))
             click(window<FrmCompi>()->Imgcompi);
         Forms::instance().hide<frmStart>();
-        ASSERT_TRUE(onlyMemoryWindowIs(chooser));
+        ASSERT_EQ(memoryWindows(), QLatin1String(chooser));
         QTest::keyClick(Forms::instance().find(QLatin1String(chooser)), Qt::Key_Escape);
         flushClosedWindows();
-        EXPECT_EQ(memoryWindows(), 0) << chooser;
+        EXPECT_EQ(memoryWindows(), QString()) << chooser;
         EXPECT_TRUE(main->isVisible() && QApplication::activeWindow() == main) << chooser;
     }
     EXPECT_FALSE(QFile::exists(folder.file(QStringLiteral("Daten.mdb"))));
@@ -295,10 +287,8 @@ protected:
     }
 };
 
-// Without its pictures the player page takes the pick in an empty frame and
-// leads on; the board plays on plain cards with empty buttons and no animal;
-// one line for each picture missing. An animal index outside the five
-// shows nothing.
+// One log line for each picture missing; a pick in an empty frame counts. An
+// animal index outside the five shows nothing.
 TEST_F(RoadWithoutPictures, ThePageAndTheBoardPlayOnAndReportEachMissingPictureOnce)
 {
     prepareGame(Mode::Alone, 0);
@@ -317,6 +307,7 @@ TEST_F(RoadWithoutPictures, ThePageAndTheBoardPlayOnAndReportEachMissingPictureO
     EXPECT_EQ(lines.size(), 4) << lines.join(u'\n').toStdString();
     EXPECT_EQ(lines.filter(QStringLiteral("sonne2.jpg")).size(), 1);
     shoot(board, QStringLiteral("frmMemory-without-pictures"));
+    EXPECT_EQ(board->Lbldran->text(), QStringLiteral("Du bist dran,Spieler 1"));
     click({0, 2});
     EXPECT_TRUE(board->lblZahl[2]->isVisible() && !board->pctBild[2]->isVisible());
     EXPECT_EQ(board->Lbldran->text(), QStringLiteral("Du bist dran, Spieler 2"));
