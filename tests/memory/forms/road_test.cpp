@@ -157,10 +157,13 @@ TEST_F(Road, TwoPupilsThenOneAgainstTheComputerPlayFromTheMainWindowToTheirRecor
     feedBoard(7, QStringLiteral("1 6 2 5  3 4 1 6  2 5 3 4  1 6 3 4"));
     fillPage(QStringLiteral("Ben"), {1});
     ASSERT_TRUE(memoryWindows() == QStringLiteral("frmMemory") && main->isVisible());
-    EXPECT_EQ(window<frmMemory>()->Lbldran->text(), QStringLiteral("Du bist dran, Lena"));
-    click({0, 1, 2, 4});
+    frmMemory *board = window<frmMemory>();
+    EXPECT_EQ(board->Lbldran->text(), QStringLiteral("Du bist dran, Lena"));
+    click({0, 1});
+    EXPECT_EQ(board->LblPaar->text() + board->lblZahl[1]->text(), QStringLiteral("Du hast ein Paar!6"));
+    click({2, 4});
     advanceClock(1000);
-    EXPECT_TRUE(window<frmMemory>()->PctSmilie[memory::Neutral]->isVisible()) << "the computer's timer ticks from the load";
+    EXPECT_TRUE(board->PctSmilie[memory::Neutral]->isVisible()) << "the computer's timer ticks from the load";
     for (const int slot : {2, 4, 6, 8, 10, 12, 14})
         click({slot, slot + 1});
     EXPECT_EQ(endGame(), QStringLiteral("Lena: 4\nBen: 28"));
@@ -183,7 +186,10 @@ TEST_F(Road, TwoPupilsThenOneAgainstTheComputerPlayFromTheMainWindowToTheirRecor
     advanceClock(3000);
     shoot(window<frmMemory>(), QStringLiteral("frmMemory-computer"));
     advanceClock(2000);
-    EXPECT_EQ(window<frmMemory>()->Lbldran->text(), QStringLiteral("Du bist dran, Mia"));
+    board = window<frmMemory>();
+    EXPECT_EQ(board->Lbldran->text(), QStringLiteral("Du bist dran, Mia"));
+    EXPECT_EQ(board->lblZahl[6]->palette().color(QPalette::Window).name(), QStringLiteral("#0000c0")) << "its pair";
+    EXPECT_TRUE(board->Lblzwei[1]->text() == u"6" && board->Lblzwei[1]->isVisible() && !board->Lblzwei[2]->isVisible());
     for (const int slot : {0, 2, 4, 8, 10, 12, 14, 16, 18, 20, 22})
         click({slot, slot + 1});
     EXPECT_EQ(endGame(), QStringLiteral("Mia: 44\nSpieler 2: 4"));
