@@ -43,25 +43,16 @@ inline void feed(std::initializer_list<int> values, int lo, int hi)
         platform::Random::instance().feed({static_cast<float>((value - lo + 0.5) / (hi - lo + 1))});
 }
 
-// Feeds the set-up's draws so that it deals the numbers given in slot order
-// ("1 6 2 5 ..."): the target, then for each first free slot its number and
-// as partner the next free slot holding the target minus that number.
+// Feeds the set-up's draws so that it deals the numbers given in slot order,
+// partners side by side ("1 6 2 5 ..."): the target, then per pair its first
+// number and the partner's slot.
 inline void feedBoard(int target, const QString &numbers)
 {
     const QStringList cells = numbers.split(u' ', Qt::SkipEmptyParts);
-    const int count = static_cast<int>(cells.size());
     target < 10 ? feed({target}, 5, 9) : feed({target}, 11, 19);
-    std::vector<bool> dealt(count, false);
-    for (int first = 0; first < count; ++first) {
-        if (dealt[first])
-            continue;
-        int partner = first + 1;
-        while (partner < count && (dealt[partner] || cells[partner].toInt() + cells[first].toInt() != target))
-            ++partner;
-        ASSERT_LT(partner, count) << "no partner for slot " << first;
-        dealt[first] = dealt[partner] = true;
-        feed({cells[first].toInt()}, 1, target - 1);
-        feed({partner}, 1, count - 1);
+    for (int slot = 0; slot < cells.size(); slot += 2) {
+        feed({cells[slot].toInt()}, 1, target - 1);
+        feed({slot + 1}, 1, int(cells.size()) - 1);
     }
 }
 

