@@ -16,9 +16,8 @@ namespace {
 using RoundTest = testing_support::GlobalsTest;
 using FlightTest = testing_support::GlobalsTest;
 
-// Over many seeds: operands within the level, plus sums within its largest,
-// minus results at least 1, both operations alike often, and the next task's
-// text always differs from the last.
+// Over many seeds: operands within the level, plus sums within its largest, minus results at least 1, both operations
+// alike often, and the next task's text always differs from the last.
 TEST_F(RoundTest, TasksStayInTheirLevelsRangesAndTheNextAlwaysDiffers)
 {
     for (const Level &level : {Leicht, Schwer}) {
@@ -44,8 +43,7 @@ TEST_F(RoundTest, TasksStayInTheirLevelsRangesAndTheNextAlwaysDiffers)
     }
 }
 
-// Operands as drawn, one after the other; two more draws of 1 follow that
-// the rule must not take.
+// Operands as drawn, one after the other; two more draws of 1 follow that the rule must not take.
 TEST_F(RoundTest, PlusKeepsItsFirstOperandAndMinusRedrawsBothUntilTheResultIsPositive)
 {
     const struct { const Level &level; char operation; std::initializer_list<int> operands; const char *text; } rows[] = {
@@ -145,8 +143,8 @@ Place place(const Butterfly &b)
     return {b.Left, b.Top, b.SchrittX, b.SchrittY};
 }
 
-// In the 11880 x 8595 area a 645 x 555 butterfly touches the right edge at
-// Left 11235 and the flight floor (7095) at Top 6540. Hidden ones fly alike.
+// In the 11880 x 8595 area a 645 x 555 butterfly touches the right edge at Left 11235 and the flight floor (7095) at
+// Top 6540. Hidden ones fly alike.
 TEST_F(FlightTest, ButterfliesTurnAtTheEdgesAndTheFlightFloorHiddenOrNot)
 {
     const struct { const char *name; Place start; int ticks; Place after; } rows[] = {
@@ -172,9 +170,8 @@ TEST_F(FlightTest, ButterfliesTurnAtTheEdgesAndTheFlightFloorHiddenOrNot)
     }
 }
 
-// SchrittX = floor(201 r1 - 100), SchrittY the rounded rest of a step of
-// 100, turned upward on a game screen when r2 >= 0.5; Left and Top from r3
-// and r4. One butterfly's draws come before the next one's.
+// SchrittX = floor(201 r1 - 100), SchrittY the rounded rest of a step of 100, turned upward on a game screen when r2
+// >= 0.5; Left and Top from r3 and r4. One butterfly's draws come before the next one's.
 TEST_F(FlightTest, TheSetUpReseedsThenDrawsEachButterflysStepSignAndPlace)
 {
     int reseeds = 0;
@@ -198,8 +195,7 @@ TEST_F(FlightTest, TheSetUpReseedsThenDrawsEachButterflysStepSignAndPlace)
     EXPECT_EQ(reseeds, 2);
 }
 
-// Every butterfly starts inside the area above the floor and never stands
-// past a border by a full step.
+// Every butterfly starts inside the area above the floor and never stands past a border by a full step.
 TEST_F(FlightTest, NothingLeavesTheAreaByAFullStepOverManyTicks)
 {
     for (quint64 seed = 1; seed <= 80; ++seed) {

@@ -32,8 +32,8 @@ protected:
     }
 };
 
-// A pair stays open in the finder's colour; a miss shows until the cover
-// tick and passes the turn, its label and the animal.
+// A pair stays open in the finder's colour; a miss shows until the cover tick and passes the turn, its label and the
+// animal.
 TEST_F(Play, TwoPlayersAPairKeepsTheTurnAndAMissPassesIt)
 {
     start(Mode::TwoPlayers, QStringLiteral("Lena"));
@@ -52,9 +52,8 @@ TEST_F(Play, TwoPlayersAPairKeepsTheTurnAndAMissPassesIt)
     EXPECT_EQ(Mdlmodul.FehlversucheSpieler1, 1) << "player 2's misses are not player 1's";
 }
 
-// N = 8: the two 4s are a pair, and so are 1 and 7 of different pairs.
-// Clicks while a miss shows are counted (up to 255) and turn nothing; a
-// later miss shows until the running cover timer's next tick.
+// N = 8: the two 4s are a pair, and so are 1 and 7 of different pairs. Clicks while a miss shows are counted (up to
+// 255) and turn nothing; a later miss shows until the running cover timer's next tick.
 TEST_F(Play, AloneClicksWhileAMissShowsTurnNothingAndALaterMissGoesAtTheNextTick)
 {
     start(Mode::Alone, {}, QStringLiteral("4 4 1 7  1 7 2 6  3 5 2 6  3 5 4 4"), 8);
@@ -78,8 +77,8 @@ TEST_F(Play, AloneClicksWhileAMissShowsTurnNothingAndALaterMissGoesAtTheNextTick
         << "the miss count sticks at its end";
 }
 
-// A paired card, the other card of the choice and, for the first card, the
-// previous move's second card are drawn again; each draw has its own reseed.
+// A paired card, the other card of the choice and, for the first card, the previous move's second card are drawn
+// again; each draw has its own reseed.
 TEST_F(Play, TheComputersChoiceSkipsPairedCardsAndRepeatsAndCountsThePairAtOnce)
 {
     struct Row { const char *name; std::initializer_list<int> draws; double previousSecond; QString chosen; int pairs; };
@@ -112,9 +111,8 @@ TEST_F(Play, TheComputersChoiceSkipsPairedCardsAndRepeatsAndCountsThePairAtOnce)
     }
 }
 
-// At the pupil's first miss the computer's cards turn up one interval after
-// the cover; a pair is judged a second later with the next move in the same
-// tick. A later miss goes the same way from the cover timer's tick.
+// At the pupil's first miss the computer's cards turn up one interval after the cover; a pair is judged a second
+// later with the next move in the same tick. A later miss goes the same way from the cover timer's tick.
 TEST_F(Play, AMissOfThePupilHandsOverAndTheComputerPlaysOneMoveASecond)
 {
     start(Mode::AgainstComputer, {}, board24);
@@ -197,11 +195,9 @@ TEST_F(Score, APupilAloneScoresByTheMissesOnTheRowOfTheCardCount)
     }
 }
 
-// Two parties score 4 a pair, misses aside; alone a pupil scores by misses
-// and leaves player 2 alone. A game left early hands over what the board
-// shows as found (against the computer, a pair chosen but not yet judged
-// is not on the board), and alone nothing. The computer is always
-// "Spieler 2", whatever name an earlier two-pupil game left.
+// Two parties score 4 a pair, misses aside; alone a pupil scores by misses and leaves player 2 alone. A game left
+// early hands over what the board shows as found (against the computer, a pair chosen but not yet judged is not on
+// the board), and alone nothing. The computer is always "Spieler 2", whatever name an earlier two-pupil game left.
 TEST_F(Score, TheScoreViewAndTheEndButtonHandOverTheNamesAndPoints)
 {
     // The pairs each party found, and how many of them the board shows.

@@ -10,9 +10,8 @@ namespace {
 
 using Dealing = TimedBoard;
 
-// Against the computer always 24 cards and two parties, the level by the
-// difficulty; otherwise easy is 16 cards at level 1, hard 24 at level 2.
-// Each set-up reseeds once for the target sum and once before the deal.
+// Against the computer always 24 cards and two parties, the level by the difficulty; otherwise easy is 16 cards at
+// level 1, hard 24 at level 2. Each set-up reseeds once for the target sum and once before the deal.
 TEST_F(Dealing, TheChoicesGiveTheBoardAndTheSetUpReseedsTwice)
 {
     int reseeds = 0;
@@ -28,8 +27,8 @@ TEST_F(Dealing, TheChoicesGiveTheBoardAndTheSetUpReseedsTwice)
     }
 }
 
-// Every card needs a partner that makes N, or the last pair can never be
-// found; every N of the level and every number 1..N-1 must come up.
+// Every card needs a partner that makes N, or the last pair can never be found; every N of the level and every number
+// 1..N-1 must come up.
 TEST_F(Dealing, OverManySeedsEveryCardHasAPartnerAndEveryNumberOfTheLevelComesUp)
 {
     for (const quint8 schwierigkeit : {0, 1}) {
@@ -59,9 +58,8 @@ TEST_F(Dealing, OverManySeedsEveryCardHasAPartnerAndEveryNumberOfTheLevelComesUp
     }
 }
 
-// Slot 0 takes the first number; a partner draw that hits a dealt slot is
-// drawn again, and the next pair starts at the first slot still free. A
-// 16-card game leaves the last eight slots out of sight.
+// Slot 0 takes the first number; a partner draw that hits a dealt slot is drawn again, and the next pair starts at
+// the first slot still free. A 16-card game leaves the last eight slots out of sight.
 TEST_F(Dealing, SlotZeroComesFirstAndAPartnerIsDrawnAgainWhileItsSlotIsDealt)
 {
     prepareGame(Mode::Alone, 0);

@@ -13,14 +13,14 @@
 
 #include <gtest/gtest.h>
 
-// What the memory tests share: the memory-game state as the choice windows
-// leave it, a board dealt as the test wants it, the board as text.
+// What the memory tests share: the memory-game state as the choice windows leave it, a board dealt as the test wants
+// it, the board as text.
 namespace memory_testing {
 
 enum class Mode { Alone, TwoPlayers, AgainstComputer };
 
-// The choices (difficulty 0 easy, 1 hard), names and animals (0..4); against
-// the computer the player-count window leaves 1 player, the board makes it 2.
+// The choices (difficulty 0 easy, 1 hard), names and animals (0..4); against the computer the player-count window
+// leaves 1 player, the board makes it 2.
 inline void prepareGame(Mode mode, quint8 schwierigkeit, const QString &name1 = {}, const QString &name2 = {},
                         quint8 icon1 = 3, quint8 icon2 = 1)
 {
@@ -35,17 +35,15 @@ inline void prepareGame(Mode mode, quint8 schwierigkeit, const QString &name1 = 
         Mdlmodul.IconDateien[number] = memory::animalFile(number);
 }
 
-// Feeds the generator the values r that make Int((hi - lo + 1) * r + lo) give
-// the values given.
+// Feeds the generator the values r that make Int((hi - lo + 1) * r + lo) give the values given.
 inline void feed(std::initializer_list<int> values, int lo, int hi)
 {
     for (const int value : values)
         platform::Random::instance().feed({static_cast<float>((value - lo + 0.5) / (hi - lo + 1))});
 }
 
-// Feeds the set-up's draws so that it deals the numbers given in slot order,
-// partners side by side ("1 6 2 5 ..."): the target, then per pair its first
-// number and the partner's slot.
+// Feeds the set-up's draws so that it deals the numbers given in slot order, partners side by side ("1 6 2 5 ..."):
+// the target, then per pair its first number and the partner's slot.
 inline void feedBoard(int target, const QString &numbers)
 {
     const QStringList cells = numbers.split(u' ', Qt::SkipEmptyParts);
@@ -63,8 +61,8 @@ inline void feedComputer(std::initializer_list<int> picks)
         feed({slot == 0 ? 24 : slot}, 1, 24);
 }
 
-// The cards in slot order, a column of four between bars: number and D
-// (down), U (up), R (paired in red: player 1) or B (paired in blue).
+// The cards in slot order, a column of four between bars: number and D (down), U (up), R (paired in red: player 1) or
+// B (paired in blue).
 inline QString cards(const memory::BoardPicture &picture)
 {
     QString text;
@@ -74,9 +72,8 @@ inline QString cards(const memory::BoardPicture &picture)
     return text.chopped(3);
 }
 
-// What else the board shows: the smiley on top, the animal shown, the turn
-// and pair messages, and each party's found pairs: "sad / animal 1 /
-// Du bist dran, Spieler 2 /  / 1+6 / 2+5".
+// What else the board shows: the smiley on top, the animal shown, the turn and pair messages, and each party's found
+// pairs: "sad / animal 1 / Du bist dran, Spieler 2 /  / 1+6 / 2+5".
 inline QString status(const memory::BoardPicture &picture)
 {
     const auto &s = picture.smileys;
@@ -93,9 +90,8 @@ inline QString status(const memory::BoardPicture &picture)
         .join(QStringLiteral(" / "));
 }
 
-// A board played without a window, with a program folder of its own and the
-// global state of a fresh program: its timers run on the manual clock as
-// the window's do, and the score view is counted.
+// A board played without a window, with a program folder of its own and the global state of a fresh program: its
+// timers run on the manual clock as the window's do, and the score view is counted.
 class TimedBoard : public ::testing::Test, public memory::BoardWindow
 {
 public:

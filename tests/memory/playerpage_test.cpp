@@ -62,10 +62,9 @@ TEST_F(Page, ThePickBlinksThreeTimesAndStaysShown)
     EXPECT_FALSE(tmrblinker.isEnabled());
 }
 
-// Only the first click picks, also after 255 more. Who picked nothing gets
-// picture 1, 2 or 3 (fed draws), never the other's; the computer takes the
-// picture right of the pupil's, the fourth for the rightmost. Player 2's
-// page keeps player 1's pick and locks its picture (x).
+// Only the first click picks, also after 255 more. Who picked nothing gets picture 1, 2 or 3 (fed draws), never the
+// other's; the computer takes the picture right of the pupil's, the fourth for the rightmost. Player 2's page keeps
+// player 1's pick and locks its picture (x).
 TEST_F(Page, WithOrWithoutPicksBothPlayersReachTheBoardWithDifferentAnimals)
 {
     struct Row { const char *name; Mode mode; std::initializer_list<int> clicks1, clicks2, draws; QString expected; };

@@ -48,16 +48,15 @@ TEST(FlightViewTest, APressCatchesTheButterflyDrawnOnTopAndNothingWhereNoneIsSho
     EXPECT_EQ(pressed, QList<int>({1, 0}));
 }
 
-std::vector<std::shared_ptr<bool>> awaited; // modal windows still to come
+int awaited = 0; // modal windows still to come
 
 // Runs action inside the loop of the next modal window, which must be a W.
 template<class W>
 void whenModalIs(std::function<void(W *)> action)
 {
-    auto waiting = std::make_shared<bool>(true);
-    awaited.push_back(waiting);
-    testing_support::whenModal([waiting, action](QWidget *modal) {
-        *waiting = false;
+    ++awaited;
+    testing_support::whenModal([action](QWidget *modal) {
+        --awaited;
         if (auto *window = qobject_cast<W *>(modal); window && QTest::qWaitForWindowExposed(window))
             return action(window);
         ADD_FAILURE() << "expected " << qPrintable(W::staticName()) << ", got " << qPrintable(modal->objectName());
@@ -78,9 +77,7 @@ protected:
     }
     void TearDown() override
     {
-        for (const auto &waiting : awaited)
-            EXPECT_FALSE(*waiting) << "a window expected to be shown modally never was";
-        awaited.clear();
+        EXPECT_EQ(std::exchange(awaited, 0), 0) << "windows expected to be shown modally never were";
         WindowTest::TearDown();
     }
 
@@ -98,30 +95,29 @@ protected:
         return start;
     }
 
-    // The records after the save window's 2000 ms: none at 1999.
-    QStringList savedAfterTwoSeconds() const
+    // The records after the save window's 2000 ms (none at 1999), "today" for the date.
+    QString savedAfterTwoSeconds() const
     {
         advanceClock(1999);
         const QString file = folder.file(QStringLiteral("Daten.mdb"));
         EXPECT_TRUE(testing_support::SqliteFile(file).records().isEmpty());
         advanceClock(1);
-        return testing_support::SqliteFile(file).records();
+        return testing_support::SqliteFile(file).records().join(u'\n').replace(QDate::currentDate().toString(Qt::ISODate),
+                                                                             QStringLiteral("today"));
     }
-    static QString today() { return QDate::currentDate().toString(Qt::ISODate); }
 
     testing_support::ProgramFolderFixture folder;
 };
 
-// Clicks the window where a user's click at p lands.
+// Clicks the window where a user's click at p lands, which must be on expected.
 void clickAt(QWidget *window, QPoint p, QWidget *expected)
 {
-    QWidget *target = window->childAt(p);
-    EXPECT_EQ(target, expected);
-    QTest::mouseClick(target, Qt::LeftButton, {}, target->mapFrom(window, p));
+    ASSERT_EQ(window->childAt(p), expected);
+    QTest::mouseClick(expected, Qt::LeftButton, {}, expected->mapFrom(window, p));
 }
 
-// Catches flying butterflies from index 0 up, each where it is drawn on top
-// and no control covers it, until count are in the baskets.
+// Catches flying butterflies from index 0 up, each where it is drawn on top and no control covers it, until count are
+// in the baskets.
 void catchUpTo(frmfangmich *game, int count)
 {
     FlightView *sky = game->imgfangen;
@@ -205,13 +201,13 @@ TEST_F(ButterflyGame, APupilPlaysTheEasyGameToASavedResult)
         EXPECT_EQ(screen(game), QStringLiteral("########## 2 6+3 =  ? "));
 
         QTest::mouseClick(game->CmdEnde, Qt::LeftButton);
-        EXPECT_FALSE(Forms::instance().find<frmstartschmetterling>());
-        EXPECT_TRUE(Forms::instance().find<frmStart>()->isVisible()) << "the start screen's closing shows it";
+        EXPECT_TRUE(!Forms::instance().find<frmstartschmetterling>() && Forms::instance().find<frmStart>()->isVisible())
+            << "the start screen closed, which shows the main window";
     });
     feedTask(9, '-', {7, 3});
     QTest::mouseClick(start->cmdLEICHT, Qt::LeftButton);
     EXPECT_FALSE(Forms::instance().find<frmfangmichLEICHT>());
-    EXPECT_EQ(savedAfterTwoSeconds(), QStringList(QStringLiteral("Lena|2|Schmetterling|1|") + today()));
+    EXPECT_EQ(savedAfterTwoSeconds(), QStringLiteral("Lena|2|Schmetterling|1|today"));
 }
 
 TEST_F(ButterflyGame, APupilPlaysTheHardGameWithAReleaseAndTheHelp)
@@ -234,8 +230,7 @@ TEST_F(ButterflyGame, APupilPlaysTheHardGameWithAReleaseAndTheHelp)
         const QString task = game->lblaufgabe->text();
         pressFertig<frmdaneben>(game, [&](frmdaneben *miss) {
             whenModalIs<frmHilfe>([&](frmHilfe *help) {
-                EXPECT_EQ(Variablen.Gesucht, 3);
-                EXPECT_EQ(help->lblErgebnis->text(), QStringLiteral("?"));
+                EXPECT_TRUE(Variablen.Gesucht == 3 && help->lblErgebnis->text() == u"?") << "it seeks the result";
                 EXPECT_EQ(Forms::instance().find<frmdaneben>(), miss) << "the miss window waits for the help";
                 EXPECT_TRUE(fliesWithin(game->round().flight(), 500)) << "the flight goes on behind the help";
                 QTest::mouseClick(help->cmdHilfebeenden, Qt::LeftButton);
@@ -249,7 +244,7 @@ TEST_F(ButterflyGame, APupilPlaysTheHardGameWithAReleaseAndTheHelp)
     });
     feedTask(19, '+', {5, 3});
     QTest::mouseClick(start->cmdSCHWER, Qt::LeftButton);
-    EXPECT_EQ(savedAfterTwoSeconds(), QStringList(QStringLiteral("Mo|1|Schmetterling|2|") + today()));
+    EXPECT_EQ(savedAfterTwoSeconds(), QStringLiteral("Mo|1|Schmetterling|2|today"));
 }
 
 } // namespace

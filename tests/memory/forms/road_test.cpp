@@ -30,9 +30,8 @@ using testing_support::shoot;
 
 namespace {
 
-// The program's windows as main() registers them, the main window open, and
-// the pictures the build lays beside the program, each in the format its
-// name says, in the program folder.
+// The program's windows as main() registers them, the main window open, and the pictures the build lays beside the
+// program, each in the format its name says, in the program folder.
 class Road : public ::testing::Test
 {
 protected:
@@ -89,8 +88,8 @@ protected:
             click(page->Imgicon[index]);
         click(page->cmdweiter);
     }
-    // The score view's lines, then the end button; after the save window's
-    // 2000 ms the main window is back and no memory window is left.
+    // The score view's lines, then the end button; after the save window's 2000 ms the main window is back and no
+    // memory window is left.
     QString endGame()
     {
         auto *score = window<frmStat>();
@@ -112,9 +111,8 @@ protected:
     const QString m_today = QDate::currentDate().toString(Qt::ISODate);
 };
 
-// "2" skips the computer choice whatever an earlier game left; player 2's
-// page offers the same animals, player 1's locked. Then, in the same run, the
-// computer: shuffled anew, one name asked, the computer saved as "Spieler 2".
+// "2" skips the computer choice whatever an earlier game left; player 2's page offers the same animals, player 1's
+// locked. Then, in the same run, the computer: shuffled anew, one name asked, the computer saved as "Spieler 2".
 TEST_F(Road, TwoPupilsThenOneAgainstTheComputerPlayFromTheMainWindowToTheirRecords)
 {
     Mdlmodul.GegenCompi = QStringLiteral("ja");
@@ -192,9 +190,8 @@ TEST_F(Road, TwoPupilsThenOneAgainstTheComputerPlayFromTheMainWindowToTheirRecor
     EXPECT_EQ(records().section(u'\n', 2), QStringLiteral("Mia|44|Memory|1|%1\nSpieler 2|4|Memory|1|%1").arg(m_today));
 }
 
-// The "Memory" picture during the game only raises it. The help opens only
-// while one card is up, comes to the front when pressed again and outlives
-// the board.
+// The "Memory" picture during the game only raises it. The help opens only while one card is up, comes to the front
+// when pressed again and outlives the board.
 TEST_F(Road, APupilAlonePlaysFromTheMainWindowToOneRecord)
 {
     click(main->Image2);
@@ -282,8 +279,8 @@ QStringList warningsOpening(W **form)
     return lines;
 }
 
-// Without the pictures, one log line for each; a pick in an empty frame
-// counts. An animal index outside the five shows nothing.
+// Without the pictures, one log line for each; a pick in an empty frame counts. An animal index outside the five
+// shows nothing.
 TEST_F(Road, WithoutPicturesThePageAndTheBoardPlayOnAndReportEachMissingPictureOnce)
 {
     for (const QString &name : std::as_const(m_pictures))
