@@ -2,16 +2,12 @@
 
 using namespace memory_testing;
 using memory::PlayerPage;
-using testing_support::advanceClock;
 
 namespace {
 
-// The page's blink timer on the manual clock.
 class Page : public ::testing::Test, private memory::PlayerPageWindow
 {
 protected:
-    Page() { QObject::connect(&tmrblinker, &platform::Timer::tick, [this] { page.blinkTick(); }); }
-
     // The five pictures: shown (o), blinked away (-) or locked (x).
     QString shown() const
     {
@@ -21,9 +17,8 @@ protected:
         return text;
     }
 
-    void setTmrblinkerEnabled(bool enabled) override { tmrblinker.setEnabled(enabled); }
+    void setTmrblinkerEnabled(bool) override {} // the blink is the window's: its road shows it
     testing_support::ProgramFolderFixture folder;
-    platform::Timer tmrblinker {500};
     PlayerPage page {*this};
 };
 
@@ -46,20 +41,6 @@ TEST_F(Page, TheShuffleDrawsEachPlaceUntilAFreeAnimalComesUp)
         const auto first = Mdlmodul.IconDateien.begin() + 1;
         ASSERT_TRUE(std::is_permutation(first, first + 10, names.begin(), names.end())) << "seed " << seed;
     }
-}
-
-// Six ticks of 500 ms blink the pick three times and leave it shown.
-TEST_F(Page, ThePickBlinksThreeTimesAndStaysShown)
-{
-    page.setUp();
-    page.clickPicture(2);
-    QStringList blinks;
-    for (int tick = 0; tick < 7; ++tick) {
-        advanceClock(500);
-        blinks << shown();
-    }
-    EXPECT_EQ(blinks.join(u' '), QStringLiteral("oo-oo ooooo oo-oo ooooo oo-oo ooooo ooooo"));
-    EXPECT_FALSE(tmrblinker.isEnabled());
 }
 
 // Only the first click picks, also after 255 more. Who picked nothing gets picture 1, 2 or 3 (fed draws), never the

@@ -133,8 +133,10 @@ TEST_F(Road, TwoPupilsThenOneAgainstTheComputerPlayFromTheMainWindowToTheirRecor
         animals << image->pixmap().toImage();
     page->TxtName->insert(QStringLiteral("Le\u202Ena"));
     click(page->Imgicon[3]);
-    advanceClock(500);
-    EXPECT_FALSE(page->Imgicon[3]->isVisible()) << "the pick blinks";
+    QString blinks;
+    for (int tick = 0; tick < 7; ++tick, blinks += page->Imgicon[3]->isVisible() ? u'o' : u'-')
+        advanceClock(500);
+    EXPECT_EQ(blinks, QStringLiteral("-o-o-oo")) << "the pick blinks three times, every 500 ms";
     QTest::keyClick(page->TxtName, Qt::Key_Return);
     EXPECT_EQ(window<frmSpieler1>(), page) << "Enter does not press Weiter";
     shoot(page, QStringLiteral("frmSpieler1-player1"));
