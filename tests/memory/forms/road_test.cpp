@@ -53,7 +53,11 @@ protected:
             ASSERT_TRUE(QFile::copy(path, folder.file(name))) << name.toStdString();
         }
     }
-    void TearDown() override { testing_support::resetWindows(); }
+    void TearDown() override
+    {
+        testing_support::resetWindows();
+        qInstallMessageHandler(nullptr);
+    }
 
     // The window, once it is open and exposed; null otherwise.
     template<class W>
@@ -265,31 +269,21 @@ TEST_F(Road, EscapeOnAChoiceWindowLeavesTheRoadForTheMainWindow)
     EXPECT_FALSE(QFile::exists(folder.file(QStringLiteral("Daten.mdb"))));
 }
 
-// The lines on the pictures' log category while the window opens.
-template<class W>
-QStringList warningsOpening(W **form)
-{
-    static QStringList lines;
-    lines.clear();
-    const QtMessageHandler previous = qInstallMessageHandler([](QtMsgType, const QMessageLogContext &context, const QString &text) {
-        if (QLatin1String(context.category) == QLatin1String("quirlix.pictures"))
-            lines << text;
-    });
-    *form = Forms::instance().show<W>();
-    qInstallMessageHandler(previous);
-    EXPECT_TRUE(*form && QTest::qWaitForWindowExposed(*form));
-    return lines;
-}
-
 // Without the pictures, one log line for each; a pick in an empty frame counts. An animal index outside the five
 // shows nothing.
 TEST_F(Road, WithoutPicturesThePageAndTheBoardPlayOnAndReportEachMissingPictureOnce)
 {
     for (const QString &name : std::as_const(m_pictures))
         QFile::remove(folder.file(name));
+    static QStringList lines; // on the pictures' log category
+    qInstallMessageHandler([](QtMsgType, const QMessageLogContext &context, const QString &text) {
+        if (QLatin1String(context.category) == QLatin1String("quirlix.pictures"))
+            lines << text;
+    });
     prepareGame(Mode::Alone, 0);
-    frmSpieler1 *page = nullptr;
-    EXPECT_EQ(warningsOpening(&page).size(), 6);
+    auto *page = Forms::instance().show<frmSpieler1>();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(page));
+    EXPECT_EQ(std::exchange(lines, {}).size(), 6);
     click(page->Imgicon[4]);
     click(page->cmdweiter);
     EXPECT_TRUE(window<frmMemory>() && Mdlmodul.IconSpieler1 == 4);
@@ -297,8 +291,9 @@ TEST_F(Road, WithoutPicturesThePageAndTheBoardPlayOnAndReportEachMissingPictureO
 
     prepareGame(Mode::TwoPlayers, 0, {}, {}, 0, 9);
     feedBoard(7, QStringLiteral("1 6 2 5  3 4 1 6  2 5 3 4  1 6 3 4"));
-    frmMemory *board = nullptr;
-    const QStringList lines = warningsOpening(&board);
+    lines.clear();
+    auto *board = Forms::instance().show<frmMemory>();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(board));
     EXPECT_TRUE(lines.size() == 4 && lines.filter(QStringLiteral("sonne2.jpg")).size() == 1) << lines.join(u'\n').toStdString();
     shoot(board, QStringLiteral("frmMemory-without-pictures"));
     EXPECT_EQ(board->Lbldran->text(), QStringLiteral("Du bist dran,Spieler 1"));
