@@ -138,10 +138,7 @@ TEST_F(RoundTest, RightAddsThreeAMissTakesOneTheHelpTwoNeverBelowZero)
 
 using Place = std::tuple<float, float, int, int>; // Left, Top, SchrittX, SchrittY
 
-Place place(const Butterfly &b)
-{
-    return {b.Left, b.Top, b.SchrittX, b.SchrittY};
-}
+Place place(const Butterfly &b) { return {b.Left, b.Top, b.SchrittX, b.SchrittY}; }
 
 // In the 11880 x 8595 area a 645 x 555 butterfly touches the right edge at Left 11235 and the flight floor (7095) at
 // Top 6540. Hidden ones fly alike.
@@ -158,7 +155,7 @@ TEST_F(FlightTest, ButterfliesTurnAtTheEdgesAndTheFlightFloorHiddenOrNot)
         {"below the floor by less than a step turns", {5000, 6600, 0, 100}, 1, {5000, 6500, 0, -100}},
         {"in a corner it turns both ways", {0, 6540, -60, 80}, 1, {60, 6460, 60, -80}},
     };
-    for (const auto &row : rows) {
+    for (const auto &row : rows)
         for (bool visible : {true, false}) {
             Flight flight(1);
             const auto [left, top, x, y] = row.start;
@@ -167,7 +164,6 @@ TEST_F(FlightTest, ButterfliesTurnAtTheEdgesAndTheFlightFloorHiddenOrNot)
                 flight.tick();
             EXPECT_EQ(place(flight[0]), row.after) << row.name << (visible ? "" : ", hidden");
         }
-    }
 }
 
 // SchrittX = floor(201 r1 - 100), SchrittY the rounded rest of a step of 100, turned upward on a game screen when r2
@@ -202,15 +198,13 @@ TEST_F(FlightTest, NothingLeavesTheAreaByAFullStepOverManyTicks)
         platform::Random::instance().seed(seed);
         Flight flight(20);
         flight.setUp(seed % 2 ? VerticalStart::EitherWay : VerticalStart::DownwardOrLevel);
-        for (int t = 0; t < 1000; ++t, flight.tick()) {
+        for (int t = 0; t < 1000; ++t, flight.tick())
             for (int k = 0; k < 20; ++k) {
                 const Butterfly &b = flight[k];
-                const bool inside = t == 0 ? b.Left >= 0 && b.Left < 11235 && b.Top >= 0 && b.Top < 6540
-                                           : b.Left > -100 && b.Left < 11335 && b.Top > -100 && b.Top < 6640;
-                ASSERT_TRUE(inside)
+                ASSERT_TRUE(t == 0 ? b.Left >= 0 && b.Left < 11235 && b.Top >= 0 && b.Top < 6540
+                                   : b.Left > -100 && b.Left < 11335 && b.Top > -100 && b.Top < 6640)
                     << "seed " << seed << " tick " << t << ": " << b.Left << ", " << b.Top;
             }
-        }
     }
 }
 
