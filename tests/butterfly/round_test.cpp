@@ -84,7 +84,6 @@ TEST_F(RoundTest, ACatchFillsTheNextSlotAndAReleaseEmptiesTheHighestAndFreesTheL
     EXPECT_FALSE(round.isRight()) << "one more than 6-3";
     EXPECT_FALSE(round.catchButterfly(2)) << "a caught butterfly cannot be caught again";
     EXPECT_FALSE(round.release(4)) << "an empty slot lets nothing go";
-
     round.flight().tick();
     const Butterfly unseen = round.flight()[0];
     EXPECT_TRUE(round.release(0));
@@ -180,7 +179,6 @@ TEST_F(FlightTest, TheSetUpReseedsThenDrawsEachButterflysStepSignAndPlace)
     EXPECT_EQ(start.Tempo, 100);
     EXPECT_EQ(place(start[0]), Place(5617.5f, 1635, -100, 0));
     EXPECT_EQ(place(start[1]), Place(0, 3270, 60, 80));
-
     for (float r : {step(0), 0.5f, 0.25f, 0.75f, step(-98), 0.4999f, 0.75f, 0.0f, step(100), 0.9f, 0.0f, 0.0f})
         feed(r);
     Flight game(3);

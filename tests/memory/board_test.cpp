@@ -83,12 +83,10 @@ TEST_F(Dealing, SlotZeroComesFirstAndAPartnerIsDrawnAgainWhileItsSlotIsDealt)
     memory::BoardPicture dealt;
     dealt.numbers = memory::dealCards(7);
     EXPECT_EQ(memory_testing::cards(dealt), QStringLiteral("2D 5D 4D 3D | 3D 3D 4D 3D | 4D 3D 4D 3D | 4D 3D 4D 4D"));
-
     EXPECT_EQ(memory::cardRect(15), QRect(500 + 3 * 850, 500 + 3 * 1100, 750, 1000));
     for (int slot = 16; slot < memory::slotCount; ++slot)
         EXPECT_GE(std::min({memory::cardRect(slot).left(), memory::foundPairRect(0, slot).left(),
-                            memory::foundPairRect(1, slot).left()}),
-                  100000);
+                            memory::foundPairRect(1, slot).left()}), 100000) << "out of sight: " << slot;
 }
 
 const QString board16 = QStringLiteral("1 6 2 5  3 4 1 6  2 5 3 4  1 6 3 4"); // N = 7
@@ -181,7 +179,6 @@ TEST_F(Play, TheComputersChoiceSkipsPairedCardsAndRepeatsAndCountsThePairAtOnce)
         platform::Random::instance().setClockSource([&reseeds] { return quint64(++reseeds); });
         feed(row.draws, 1, 24);
         platform::Random::instance().feed({0.99f});
-
         memory::compivergleich(picture);
         EXPECT_EQ(QStringLiteral("%1 %2").arg(Mdlmodul.CompiWahl[0]).arg(Mdlmodul.CompiWahl[1]), row.chosen) << row.name;
         EXPECT_EQ(Mdlmodul.PaareSpieler2 * 10 + Mdlmodul.CompiZugOffen, row.pairs * 10 + 1) << row.name << ", pending";
@@ -216,7 +213,6 @@ TEST_F(Play, AMissOfThePupilHandsOverAndTheComputerPlaysOneMoveASecond)
                              "DDDD|DDBB|UUDD|DDDD|DDDD|DDDD / sad / animal 1 / Der Compi ist dran /  /  / 1+6\n"
                              "DDDD|DDBB|BBUD|UDDD|DDDD|DDDD / sad / animal 1 / Der Compi ist dran /  /  / 1+6 2+5\n"
                              "DDDD|DDBB|BBDD|DDDD|DDDD|DDDD / neutral / animal 3 / Du bist dran,Spieler 1 /  /  / 1+6 2+5"));
-
     advanceClock(300); // 6500: a later miss
     feedComputer({2, 3});
     click({4, 10}); // 3 + 3
@@ -246,7 +242,6 @@ TEST_F(Play, TheComputersLastPairEndsTheGameOneTickAfterItsCardsTurnedUp)
     const int ticks = computerTicks;
     advanceClock(5000);
     EXPECT_TRUE(computerTicks == ticks && !tmrTimer.isEnabled() && !tmrcompi.isEnabled());
-
     start(Mode::AgainstComputer, {}, board24);
     advanceClock(500);
     feedComputer({0, 1, 4, 6});
@@ -296,7 +291,6 @@ TEST_F(Score, TheScoreViewAndTheEndButtonHandOverTheNamesAndPoints)
     found(7, 7, 5, 5);
     EXPECT_EQ(memory::scoreGame(), QStringList({QStringLiteral("Lena: 28"), QStringLiteral("Spieler 2: 20")}));
     EXPECT_EQ(handedOver(), QStringLiteral("Lena 28, Spieler 2 20, level 2"));
-
     prepareGame(Mode::AgainstComputer, 0, {}, QStringLiteral("Ben"));
     load();
     Mdlmodul.PunkteSpieler1 = 40; // an earlier game's score view
@@ -304,7 +298,6 @@ TEST_F(Score, TheScoreViewAndTheEndButtonHandOverTheNamesAndPoints)
     EXPECT_EQ(handedOver(), QStringLiteral("Spieler 1 8, Spieler 2 12, level 1"));
     found(5, 5, 7, 7);
     EXPECT_EQ(memory::scoreGame(), QStringList({QStringLiteral("Spieler 1: 20"), QStringLiteral("Spieler 2: 28")}));
-
     prepareGame(Mode::Alone, 1, QStringLiteral("Mia"));
     load();
     Mdlmodul.FehlversucheSpieler1 = 16;

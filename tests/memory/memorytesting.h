@@ -112,11 +112,9 @@ public:
     }
     QString cards() const { return memory_testing::cards(board.picture()); }
     QString status() const { return memory_testing::status(board.picture()); }
-
     void setTmrTimerEnabled(bool enabled) override { tmrTimer.setEnabled(enabled); }
     void setTmrcompiEnabled(bool enabled) override { tmrcompi.setEnabled(enabled); }
     void showScoreView() override { ++scoreViews; }
-
     testing_support::ProgramFolderFixture folder;
     platform::Timer tmrTimer {1000};
     platform::Timer tmrcompi {1000};

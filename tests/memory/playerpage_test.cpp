@@ -16,7 +16,6 @@ protected:
             text += QLatin1Char(i == page.picture().taken ? 'x' : page.picture().shown[i] ? 'o' : '-');
         return text;
     }
-
     void setTmrblinkerEnabled(bool) override {} // the blink is the window's: its road shows it
     testing_support::ProgramFolderFixture folder;
     PlayerPage page {*this};
@@ -33,7 +32,6 @@ TEST_F(Page, TheShuffleDrawsEachPlaceUntilAFreeAnimalComesUp)
               QStringLiteral(" Marsi.wmf Fliege.wmf Pferd.wmf Hund.wmf Käguruh.wmf Muschel.wmf Ameise.wmf Bigfoot.wmf "
                              "Robbe.wmf Brachio.wmf  "));
     EXPECT_EQ(reseeds, 13);
-
     const QStringList names = QStringList(Mdlmodul.IconDateien.begin() + 1, Mdlmodul.IconDateien.begin() + 11);
     for (quint64 seed = 1; seed <= 200; ++seed) {
         platform::Random::instance().seed(seed);

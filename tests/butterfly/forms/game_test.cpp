@@ -80,7 +80,6 @@ protected:
         EXPECT_EQ(std::exchange(awaited, 0), 0) << "windows expected to be shown modally never were";
         WindowTest::TearDown();
     }
-
     // From the main window's butterfly picture through the sign-in.
     frmstartschmetterling *signIn(const QString &name)
     {
@@ -94,7 +93,6 @@ protected:
         EXPECT_TRUE(start && QTest::qWaitForWindowExposed(start) && !main->isVisible());
         return start;
     }
-
     // The records after the save window's 2000 ms (none at 1999), "today" for the date.
     QString savedAfterTwoSeconds() const
     {
@@ -105,7 +103,6 @@ protected:
         return testing_support::SqliteFile(file).records().join(u'\n').replace(QDate::currentDate().toString(Qt::ISODate),
                                                                              QStringLiteral("today"));
     }
-
     testing_support::ProgramFolderFixture folder;
 };
 
@@ -173,13 +170,11 @@ TEST_F(ButterflyGame, APupilPlaysTheEasyGameToASavedResult)
     EXPECT_FALSE(fliesWithin(start->flight(), 199));
     EXPECT_TRUE(fliesWithin(start->flight(), 1)) << "the start screen's flight ticks every 200 ms";
     shoot(start, QStringLiteral("frmstartschmetterling"));
-
     whenModalIs<frmfangmichLEICHT>([&](frmfangmichLEICHT *game) {
         EXPECT_EQ(modVar.SpielLevel, 1);
         EXPECT_FALSE(fliesWithin(game->round().flight(), 99));
         EXPECT_TRUE(fliesWithin(game->round().flight(), 1)) << "the game screen's flight ticks every 100 ms";
         EXPECT_FALSE(fliesWithin(start->flight(), 400)) << "the start screen's butterflies stand still";
-
         catchUpTo(game, 4);
         EXPECT_EQ(screen(game), QStringLiteral("####...... 0 7-3 =  ? "));
         shoot(game, QStringLiteral("frmfangmichLEICHT"));
@@ -192,14 +187,12 @@ TEST_F(ButterflyGame, APupilPlaysTheEasyGameToASavedResult)
             clickAt(right, QPoint(5, 5), right->client());
         });
         EXPECT_EQ(screen(game), QStringLiteral(".......... 3 6+3 =  ? "));
-
         catchUpTo(game, 10);
         pressFertig<frmdaneben>(game, [](frmdaneben *miss) {
             shoot(miss, QStringLiteral("frmdaneben"));
             clickAt(miss, QPoint(10, 200), miss->client());
         });
         EXPECT_EQ(screen(game), QStringLiteral("########## 2 6+3 =  ? "));
-
         QTest::mouseClick(game->CmdEnde, Qt::LeftButton);
         EXPECT_TRUE(!Forms::instance().find<frmstartschmetterling>() && Forms::instance().find<frmStart>()->isVisible())
             << "the start screen closed, which shows the main window";
@@ -224,7 +217,6 @@ TEST_F(ButterflyGame, APupilPlaysTheHardGameWithAReleaseAndTheHelp)
         const QImage onScreen = game->screen()->grabWindow(game->winId()).toImage();
         EXPECT_TRUE(onScreen.convertToFormat(QImage::Format_RGB32) == game->grab().toImage().convertToFormat(QImage::Format_RGB32))
             << "the partial repaints leave what a full repaint would show";
-
         clickAt(game, game->imgfang[8]->geometry().center(), game->imgfang[8]);
         pressFertig<frmRichtig>(game, [](frmRichtig *right) { QTest::mouseClick(right->Image1, Qt::LeftButton); });
         const QString task = game->lblaufgabe->text();

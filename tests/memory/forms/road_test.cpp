@@ -58,7 +58,6 @@ protected:
         testing_support::resetWindows();
         qInstallMessageHandler(nullptr);
     }
-
     // The window, once it is open and exposed; null otherwise.
     template<class W>
     W *window()
@@ -108,7 +107,6 @@ protected:
     {
         return testing_support::SqliteFile(folder.file(QStringLiteral("Daten.mdb"))).records().join(u'\n');
     }
-
     testing_support::ProgramFolderFixture folder;
     frmStart *main = nullptr;
     QStringList m_pictures = QStringLiteral("sonne2.jpg klein_Weiter-tuer.gif klein_Fragezeichen.jpg haken1.jpg").split(u' ');
@@ -127,7 +125,6 @@ TEST_F(Road, TwoPupilsThenOneAgainstTheComputerPlayFromTheMainWindowToTheirRecor
     ASSERT_EQ(memoryWindows(), QStringLiteral("FrmSchwierigkeit"));
     shoot(window<FrmSchwierigkeit>(), QStringLiteral("FrmSchwierigkeit"));
     click(window<FrmSchwierigkeit>()->ImgLeicht);
-
     frmSpieler1 *page = window<frmSpieler1>();
     ASSERT_TRUE(page && memoryWindows() == QStringLiteral("frmSpieler1"));
     EXPECT_TRUE(QApplication::focusWidget() == page->TxtName && background(page) == u"#ff0000");
@@ -145,7 +142,6 @@ TEST_F(Road, TwoPupilsThenOneAgainstTheComputerPlayFromTheMainWindowToTheirRecor
     shoot(page, QStringLiteral("frmSpieler1-player1"));
     click(page->cmdweiter);
     flushClosedWindows();
-
     ASSERT_TRUE((page = window<frmSpieler1>()));
     EXPECT_EQ(background(page) + page->TxtName->text(), QStringLiteral("#0000c0"));
     for (int i = 0; i < 5; ++i)
@@ -166,7 +162,6 @@ TEST_F(Road, TwoPupilsThenOneAgainstTheComputerPlayFromTheMainWindowToTheirRecor
         click({slot, slot + 1});
     EXPECT_EQ(endGame(), QStringLiteral("Lena: 4\nBen: 28"));
     EXPECT_EQ(records(), QStringLiteral("Lena|4|Memory|1|%1\nBen|28|Memory|1|%1").arg(m_today));
-
     feed({10, 9, 8, 7, 6, 5, 4, 3, 2, 1}, 1, 10);
     click(main->Image2);
     click(window<frmAnzahl>()->CmdeinSpieler);
@@ -212,14 +207,12 @@ TEST_F(Road, APupilAlonePlaysFromTheMainWindowToOneRecord)
     feedBoard(13, QStringLiteral("1 12 2 11  3 10 4 9  5 8 6 7  7 6 8 5  9 4 10 3  11 2 12 1"));
     fillPage({}, {});
     EXPECT_EQ(QStringLiteral("%1 %2").arg(Mdlmodul.IconSpieler1).arg(Mdlmodul.IconSpieler2), QStringLiteral("2 1"));
-
     main->activateWindow();
     ASSERT_TRUE(QTest::qWaitForWindowActive(main));
     click(main->Image2);
     EXPECT_EQ(memoryWindows(), QStringLiteral("frmMemory"));
     frmMemory *board = window<frmMemory>();
     EXPECT_TRUE(QTest::qWaitForWindowActive(board));
-
     click(board->cmdhilfe);
     click({0, 2});
     click(board->cmdhilfe);
@@ -273,7 +266,6 @@ TEST_F(Road, WithoutPicturesThePageAndTheBoardPlayOnAndReportEachMissingPictureO
     click(page->cmdweiter);
     EXPECT_TRUE(window<frmMemory>() && Mdlmodul.IconSpieler1 == 4);
     Forms::instance().close<frmMemory>();
-
     prepareGame(Mode::TwoPlayers, 0, {}, {}, 0, 9);
     feedBoard(7, QStringLiteral("1 6 2 5  3 4 1 6  2 5 3 4  1 6 3 4"));
     lines.clear();
