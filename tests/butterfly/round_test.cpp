@@ -139,8 +139,7 @@ using Place = std::tuple<float, float, int, int>; // Left, Top, SchrittX, Schrit
 
 Place place(const Butterfly &b) { return {b.Left, b.Top, b.SchrittX, b.SchrittY}; }
 
-// In the 11880 x 8595 area a 645 x 555 butterfly touches the right edge at Left 11235 and the flight floor (7095) at
-// Top 6540. Hidden ones fly alike.
+// A 645 x 555 butterfly in 11880 x 8595 meets the right edge at Left 11235, the floor (7095) at Top 6540.
 TEST_F(FlightTest, ButterfliesTurnAtTheEdgesAndTheFlightFloorHiddenOrNot)
 {
     const struct { const char *name; Place start; int ticks; Place after; } rows[] = {

@@ -35,8 +35,7 @@ TEST_F(Dealing, TheChoicesGiveTheBoardAndTheSetUpReseedsTwice)
     }
 }
 
-// Every card needs a partner that makes N, or the last pair can never be found; every N of the level and every number
-// 1..N-1 must come up.
+// Every card needs a partner making N, or the last pair is never found; every N of the level and 1..N-1 come up.
 TEST_F(Dealing, OverManySeedsEveryCardHasAPartnerAndEveryNumberOfTheLevelComesUp)
 {
     for (const quint8 schwierigkeit : {0, 1}) {
@@ -109,8 +108,7 @@ protected:
     }
 };
 
-// A pair stays open in the finder's colour; a miss shows until the cover tick and passes the turn, its label and the
-// animal.
+// A pair stays open in the finder's colour; a miss shows until the cover tick and passes the turn, label, animal.
 TEST_F(Play, TwoPlayersAPairKeepsTheTurnAndAMissPassesIt)
 {
     start(Mode::TwoPlayers, QStringLiteral("Lena"));
@@ -154,8 +152,7 @@ TEST_F(Play, AloneClicksWhileAMissShowsTurnNothingAndALaterMissGoesAtTheNextTick
         << "the miss count sticks at its end";
 }
 
-// A paired card, the other card of the choice and, for the first card, the previous move's second card are drawn
-// again; each draw has its own reseed.
+// Drawn again: a paired card, the choice's other card and, for the first, the last move's second; a reseed each.
 TEST_F(Play, TheComputersChoiceSkipsPairedCardsAndRepeatsAndCountsThePairAtOnce)
 {
     struct Row { const char *name; std::initializer_list<int> draws; double previousSecond; QString chosen; int pairs; };

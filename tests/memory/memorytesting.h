@@ -13,14 +13,12 @@
 
 #include <gtest/gtest.h>
 
-// What the memory tests share: the memory-game state as the choice windows leave it, a board dealt as the test wants
-// it, the board as text.
+// Shared: the memory-game state as the choice windows leave it, a board dealt at will, the board as text.
 namespace memory_testing {
 
 enum class Mode { Alone, TwoPlayers, AgainstComputer };
 
-// The choices (difficulty 0 easy, 1 hard), names and animals (0..4); against the computer the player-count window
-// leaves 1 player, the board makes it 2.
+// Choices (difficulty 0 easy, 1 hard), names, animals (0..4); against the computer 1 player until the board loads.
 inline void prepareGame(Mode mode, quint8 schwierigkeit, const QString &name1 = {}, const QString &name2 = {},
                         quint8 icon1 = 3, quint8 icon2 = 1)
 {
@@ -61,8 +59,7 @@ inline void feedComputer(std::initializer_list<int> picks)
         feed({slot == 0 ? 24 : slot}, 1, 24);
 }
 
-// The cards in slot order, a column of four between bars: number and D (down), U (up), R (paired in red: player 1) or
-// B (paired in blue).
+// The cards in slot order, four to a column: number and D (down), U (up), R (paired, red) or B (paired, blue).
 inline QString cards(const memory::BoardPicture &picture)
 {
     QString text;
@@ -90,8 +87,7 @@ inline QString status(const memory::BoardPicture &picture)
         .join(QStringLiteral(" / "));
 }
 
-// A board played without a window, with a program folder of its own and the global state of a fresh program: its
-// timers run on the manual clock as the window's do, and the score view is counted.
+// A board without a window, in a program folder of its own, its timers on the manual clock, score views counted.
 class TimedBoard : public ::testing::Test, public memory::BoardWindow
 {
 public:

@@ -113,8 +113,7 @@ void clickAt(QWidget *window, QPoint p, QWidget *expected)
     QTest::mouseClick(expected, Qt::LeftButton, {}, expected->mapFrom(window, p));
 }
 
-// Catches flying butterflies from index 0 up, each where it is drawn on top and no control covers it, until count are
-// in the baskets.
+// Catches butterflies from index 0 up, each where it is on top and no control covers it, until count are caught.
 void catchUpTo(frmfangmich *game, int count)
 {
     FlightView *sky = game->imgfangen;

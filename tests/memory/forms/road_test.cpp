@@ -30,8 +30,7 @@ using testing_support::shoot;
 
 namespace {
 
-// The program's windows as main() registers them, the main window open, and the pictures the build lays beside the
-// program, each in the format its name says, in the program folder.
+// main()'s windows, the main window open, and the program's pictures, each in the format its name says.
 class Road : public ::testing::Test
 {
 protected:
@@ -91,8 +90,7 @@ protected:
             click(page->Imgicon[index]);
         click(page->cmdweiter);
     }
-    // The score view's lines, then the end button; after the save window's 2000 ms the main window is back and no
-    // memory window is left.
+    // The score view's lines, then the end button: 2000 ms later the main window is back, no memory window left.
     QString endGame()
     {
         auto *score = window<frmStat>();
@@ -109,7 +107,8 @@ protected:
     }
     testing_support::ProgramFolderFixture folder;
     frmStart *main = nullptr;
-    QStringList m_pictures = QStringLiteral("sonne2.jpg klein_Weiter-tuer.gif klein_Fragezeichen.jpg haken1.jpg").split(u' ');
+    QStringList m_pictures = {QStringLiteral("sonne2.jpg"), QStringLiteral("klein_Weiter-tuer.gif"),
+                              QStringLiteral("klein_Fragezeichen.jpg"), QStringLiteral("haken1.jpg")};
     const QString m_today = QDate::currentDate().toString(Qt::ISODate);
 };
 
@@ -224,7 +223,8 @@ TEST_F(Road, APupilAlonePlaysFromTheMainWindowToOneRecord)
     ASSERT_TRUE(help);
     EXPECT_FALSE(help->isModal()) << "the board goes on behind the help";
     const auto task = [help] {
-        return help->lblOperator1->text() + help->lblRechenart->text() + help->lblOperator2->text() + help->lblErgebnis->text();
+        return help->lblOperator1->text() + help->lblRechenart->text() + help->lblOperator2->text()
+            + help->lblErgebnis->text();
     };
     EXPECT_EQ(task(), QStringLiteral("2+?13"));
     click({4});
@@ -247,8 +247,7 @@ TEST_F(Road, APupilAlonePlaysFromTheMainWindowToOneRecord)
     EXPECT_EQ(Forms::instance().find<frmHilfe>(), help) << "the help is a window of its own";
 }
 
-// Without the pictures, one log line for each; a pick in an empty frame counts. An animal index outside the five
-// shows nothing.
+// Without pictures: a log line each, a pick in an empty frame counts, an animal index past the five shows nothing.
 TEST_F(Road, WithoutPicturesThePageAndTheBoardPlayOnAndReportEachMissingPictureOnce)
 {
     for (const QString &name : std::as_const(m_pictures))
@@ -271,7 +270,8 @@ TEST_F(Road, WithoutPicturesThePageAndTheBoardPlayOnAndReportEachMissingPictureO
     lines.clear();
     auto *board = Forms::instance().show<frmMemory>();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(board));
-    EXPECT_TRUE(lines.size() == 4 && lines.filter(QStringLiteral("sonne2.jpg")).size() == 1) << lines.join(u'\n').toStdString();
+    EXPECT_TRUE(lines.size() == 4 && lines.filter(QStringLiteral("sonne2.jpg")).size() == 1)
+        << lines.join(u'\n').toStdString();
     shoot(board, QStringLiteral("frmMemory-without-pictures"));
     EXPECT_EQ(board->Lbldran->text(), QStringLiteral("Du bist dran,Spieler 1"));
     click({0, 2});
