@@ -115,8 +115,7 @@ public:
     platform::Timer tmrTimer {1000};
     platform::Timer tmrcompi {1000};
     memory::Board board {*this};
-    int scoreViews = 0;
-    int computerTicks = 0;
+    int scoreViews = 0, computerTicks = 0;
 };
 
 } // namespace memory_testing

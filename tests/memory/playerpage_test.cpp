@@ -32,11 +32,11 @@ TEST_F(Page, TheShuffleDrawsEachPlaceUntilAFreeAnimalComesUp)
               QStringLiteral(" Marsi.wmf Fliege.wmf Pferd.wmf Hund.wmf Käguruh.wmf Muschel.wmf Ameise.wmf Bigfoot.wmf "
                              "Robbe.wmf Brachio.wmf  "));
     EXPECT_EQ(reseeds, 13);
-    const QStringList names = QStringList(Mdlmodul.IconDateien.begin() + 1, Mdlmodul.IconDateien.begin() + 11);
+    const auto first = Mdlmodul.IconDateien.begin() + 1;
+    const QStringList names(first, first + 10);
     for (quint64 seed = 1; seed <= 200; ++seed) {
         platform::Random::instance().seed(seed);
         memory::shuffleAnimals();
-        const auto first = Mdlmodul.IconDateien.begin() + 1;
         ASSERT_TRUE(std::is_permutation(first, first + 10, names.begin(), names.end())) << "seed " << seed;
     }
 }
