@@ -132,7 +132,7 @@ TEST_F(Play, TwoPlayersAPairKeepsTheTurnAndAMissPassesIt)
 TEST_F(Play, AloneClicksWhileAMissShowsTurnNothingAndALaterMissGoesAtTheNextTick)
 {
     start(Mode::Alone, {}, QStringLiteral("4 4 1 7  1 7 2 6  3 5 2 6  3 5 4 4"), 8);
-    click({0, 2});
+    click({0, 3}); // 4 + 7: past N is a miss too
     advanceClock(1500);
     click({0, 1, 1, 16, -1, 2, 7}); // at 1500: a pair, then 1 + 6
     EXPECT_TRUE(board.turn() == Turn::MissShowing && !board.helpAllowed());
