@@ -1,33 +1,10 @@
 #pragma once
 
 #include "platform/random.h"
-#include "state/modvar.h"
-#include "state/variablen.h"
-#include "support/testsupport.h"
+
+#include <initializer_list>
 
 namespace butterfly_testing {
-
-// The generator's reseeds, which read a clock that stands still as in every
-// test, counted.
-inline int &reseeds()
-{
-    static int count = 0;
-    return count;
-}
-
-class ButterflyTest : public testing_support::GlobalsTest
-{
-protected:
-    void SetUp() override
-    {
-        GlobalsTest::SetUp();
-        reseeds() = 0;
-        platform::Random::instance().setClockSource([] {
-            ++reseeds();
-            return quint64(0);
-        });
-    }
-};
 
 inline void feed(float value, int times = 1)
 {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "memory/board.h"
+#include "memory/playerpage.h"
 #include "platform/random.h"
 #include "platform/timer.h"
 #include "state/mdlmodul.h"
@@ -12,24 +13,15 @@
 
 #include <gtest/gtest.h>
 
-// What the memory tests share: the memory-game state as the choice windows
-// leave it, a board dealt as the test wants it, the board as text.
+// Shared: the memory-game state as the choice windows leave it, a board dealt at will, the board as text.
 namespace memory_testing {
 
 enum class Mode { Alone, TwoPlayers, AgainstComputer };
 
-inline const QStringList animalFiles = {
-    QStringLiteral("Fliege.wmf"), QStringLiteral("Hund.wmf"),    QStringLiteral("Marsi.wmf"),
-    QStringLiteral("Käguruh.wmf"), QStringLiteral("Muschel.wmf"), QStringLiteral("Ameise.wmf"),
-    QStringLiteral("Bigfoot.wmf"), QStringLiteral("Robbe.wmf"),   QStringLiteral("Brachio.wmf"),
-    QStringLiteral("Pferd.wmf")};
-
-// The choices (difficulty 0 easy, 1 hard), names and animals (0..4) as the
-// choice windows and the player page leave them.
+// Choices (difficulty 0 easy, 1 hard), names, animals (0..4); against the computer 1 player until the board loads.
 inline void prepareGame(Mode mode, quint8 schwierigkeit, const QString &name1 = {}, const QString &name2 = {},
                         quint8 icon1 = 3, quint8 icon2 = 1)
 {
-    // Against the computer the player-count window leaves 1; the board makes it 2.
     Mdlmodul.AnzahlSpieler = mode == Mode::TwoPlayers ? 2 : 1;
     Mdlmodul.GegenCompi = QLatin1String(mode == Mode::AgainstComputer ? "ja" : "nein");
     Mdlmodul.Schwierigkeit = schwierigkeit;
@@ -37,35 +29,26 @@ inline void prepareGame(Mode mode, quint8 schwierigkeit, const QString &name1 = 
     Mdlmodul.NameSpieler2 = name2;
     Mdlmodul.IconSpieler1 = icon1;
     Mdlmodul.IconSpieler2 = icon2;
-    for (int i = 0; i < animalFiles.size(); ++i)
-        Mdlmodul.IconDateien[i + 1] = animalFiles[i];
+    for (int number = 1; number <= 10; ++number)
+        Mdlmodul.IconDateien[number] = memory::animalFile(number);
 }
 
-// The value r that makes Int((hi - lo + 1) * r + lo) give value.
-inline float drawFor(int value, int lo, int hi)
+// Feeds the generator the values r that make Int((hi - lo + 1) * r + lo) give the values given.
+inline void feed(std::initializer_list<int> values, int lo, int hi)
 {
-    return static_cast<float>((value - lo + 0.5) / (hi - lo + 1));
+    for (const int value : values)
+        platform::Random::instance().feed({static_cast<float>((value - lo + 0.5) / (hi - lo + 1))});
 }
 
-// Feeds the set-up's draws so that it deals the numbers given in slot order
-// ("1 6 2 5 ..."): the target, then for each first free slot its number and
-// as partner the next free slot holding the target minus that number.
+// Feeds the set-up's draws so that it deals the numbers given in slot order, partners side by side ("1 6 2 5 ..."):
+// the target, then per pair its first number and the partner's slot.
 inline void feedBoard(int target, const QString &numbers)
 {
     const QStringList cells = numbers.split(u' ', Qt::SkipEmptyParts);
-    const int count = static_cast<int>(cells.size());
-    auto &random = platform::Random::instance();
-    random.feed({target < 10 ? drawFor(target, 5, 9) : drawFor(target, 11, 19)});
-    std::vector<bool> dealt(count, false);
-    for (int first = 0; first < count; ++first) {
-        if (dealt[first])
-            continue;
-        int partner = first + 1;
-        while (partner < count && (dealt[partner] || cells[partner].toInt() + cells[first].toInt() != target))
-            ++partner;
-        ASSERT_LT(partner, count) << "no partner for slot " << first;
-        dealt[first] = dealt[partner] = true;
-        random.feed({drawFor(cells[first].toInt(), 1, target - 1), drawFor(partner, 1, count - 1)});
+    target < 10 ? feed({target}, 5, 9) : feed({target}, 11, 19);
+    for (int slot = 0; slot < cells.size(); slot += 2) {
+        feed({cells[slot].toInt()}, 1, target - 1);
+        feed({slot + 1}, 1, int(cells.size()) - 1);
     }
 }
 
@@ -73,32 +56,28 @@ inline void feedBoard(int target, const QString &numbers)
 inline void feedComputer(std::initializer_list<int> picks)
 {
     for (const int slot : picks)
-        platform::Random::instance().feed({drawFor(slot == 0 ? 24 : slot, 1, 24)});
+        feed({slot == 0 ? 24 : slot}, 1, 24);
 }
 
-// The cards in slot order, a column of four between bars: number and D
-// (down), U (up), R (paired in red: player 1) or B (paired in blue).
+// The cards in slot order, four to a column: number and D (down), U (up), R (paired, red) or B (paired, blue).
 inline QString cards(const memory::BoardPicture &picture)
 {
     QString text;
-    for (int slot = 0; slot < Mdlmodul.AnzahlKarten; ++slot) {
-        text += QString::number(picture.numbers[slot]) + QLatin1Char("DURB"[int(picture.faces[slot])]);
-        text += slot % 4 == 3 ? QStringLiteral(" | ") : QStringLiteral(" ");
-    }
+    for (int slot = 0; slot < Mdlmodul.AnzahlKarten; ++slot)
+        text += QString::number(picture.numbers[slot]) + QLatin1Char("DURB"[int(picture.faces[slot])])
+            + QLatin1String(slot % 4 == 3 ? " | " : " ");
     return text.chopped(3);
 }
 
-// What else the board shows: the smiley on top, the animal shown, the turn
-// and pair messages, and each party's found pairs: "sad / animal 1 /
-// Du bist dran, Spieler 2 /  / 1+6 / 2+5".
+// What else the board shows: the smiley on top, the animal shown, the turn and pair messages, and each party's found
+// pairs: "sad / animal 1 / Du bist dran, Spieler 2 /  / 1+6 / 2+5".
 inline QString status(const memory::BoardPicture &picture)
 {
     const auto &s = picture.smileys;
-    QStringList animals;
+    QStringList animals, found[2];
     for (int i = 0; i < 5; ++i)
         if (picture.animals[i])
             animals << QString::number(i);
-    QStringList found[2];
     for (int party : {0, 1})
         for (int label = 0; label < memory::slotCount && picture.found[party][label] != 0; label += 2)
             found[party] << QStringLiteral("%1+%2").arg(picture.found[party][label]).arg(picture.found[party][label + 1]);
@@ -108,9 +87,8 @@ inline QString status(const memory::BoardPicture &picture)
         .join(QStringLiteral(" / "));
 }
 
-// A board played without a window: its timers run on the manual clock as
-// the window's do, and the score view is counted.
-class TimedBoard : public memory::BoardWindow
+// A board without a window, in a program folder of its own, its timers on the manual clock, score views counted.
+class TimedBoard : public ::testing::Test, public memory::BoardWindow
 {
 public:
     TimedBoard()
@@ -130,23 +108,14 @@ public:
     }
     QString cards() const { return memory_testing::cards(board.picture()); }
     QString status() const { return memory_testing::status(board.picture()); }
-
     void setTmrTimerEnabled(bool enabled) override { tmrTimer.setEnabled(enabled); }
     void setTmrcompiEnabled(bool enabled) override { tmrcompi.setEnabled(enabled); }
     void showScoreView() override { ++scoreViews; }
-
+    testing_support::ProgramFolderFixture folder;
     platform::Timer tmrTimer {1000};
     platform::Timer tmrcompi {1000};
     memory::Board board {*this};
-    int scoreViews = 0;
-    int computerTicks = 0;
-};
-
-// A program folder of its own and the global state of a fresh program.
-class MemoryTest : public ::testing::Test
-{
-protected:
-    testing_support::ProgramFolderFixture folder;
+    int scoreViews = 0, computerTicks = 0;
 };
 
 } // namespace memory_testing
