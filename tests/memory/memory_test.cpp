@@ -273,8 +273,10 @@ TEST_F(Score, TheScoreViewAndTheEndButtonHandOverTheNamesAndPoints)
 {
     // The pairs each party found, and how many of them the board shows.
     const auto found = [](int pairs1, int shown1, int pairs2, int shown2) {
-        Mdlmodul.PaareSpieler1 = pairs1, Mdlmodul.PaarPlatz1 = 2 * shown1;
-        Mdlmodul.PaareSpieler2 = pairs2, Mdlmodul.PaarPlatz2 = 2 * shown2;
+        Mdlmodul.PaareSpieler1 = pairs1;
+        Mdlmodul.PaarPlatz1 = 2 * shown1;
+        Mdlmodul.PaareSpieler2 = pairs2;
+        Mdlmodul.PaarPlatz2 = 2 * shown2;
     };
     const auto handedOver = [] {
         memory::handOverGame();
