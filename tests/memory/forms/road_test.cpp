@@ -240,6 +240,7 @@ TEST_F(Road, APupilAlonePlaysFromTheMainWindowToOneRecord)
     for (int slot = 0; slot < 24; slot += 2) // the first card, still up, takes no click
         click({slot, slot + 1});
     EXPECT_EQ(window<frmStat>()->LblAusgabe->text(), QStringLiteral("Spieler 1: 30"));
+    shoot(window<frmStat>(), QStringLiteral("frmStat"));
     QTest::mouseClick(window<frmStat>(), Qt::LeftButton, {}, QPoint(5, 5));
     EXPECT_EQ(endGame(), QString());
     EXPECT_EQ(records(), QStringLiteral("Spieler 1|30|Memory|2|") + m_today);
