@@ -84,6 +84,10 @@ TEST_F(TeacherWindows, WithoutAPasswordTheTeacherPagesSearchesDeletesAndGoesBack
     QTest::keyClicks(view->txtsuch, QStringLiteral("x"));
     EXPECT_EQ(nichtGefunden, QStringLiteral("K2x nicht gefunden"));
     EXPECT_EQ(rows(view->txtAusgabe[0]).join(u' '), QStringLiteral("K20 K21 K22 K23 K24 K25 K26 K27 K28 K29"));
+    nichtGefunden.clear();
+    testing_support::answerNextMessage(&nichtGefunden);
+    click(view->cmdDown);
+    EXPECT_EQ(nichtGefunden, QStringLiteral("K2x nicht gefunden")) << "Down in search mode finds nothing either";
 
     testing_support::whenModal(
         [](QWidget *box) { testing_support::clickMessageBoxButton(box, QStringLiteral("Nein")); });
@@ -111,8 +115,9 @@ TEST_F(TeacherWindows, WithoutAPasswordTheTeacherPagesSearchesDeletesAndGoesBack
 }
 
 // The road with a password: a wrong one is selected for retyping, and after a hand
-// edit of the file the same entry opens the view; "Abbrechen" only hides the
-// password change, keeping its entries; the hidden dialog lets the program end.
+// edit of the file the same entry opens the view, even with the main window ended
+// meanwhile; "Abbrechen" only hides the password change, keeping its entries, OK
+// writes the new one and forgets them; the hidden dialog lets the program end.
 TEST_F(TeacherWindows, AWrongThenARightPasswordACancelledChangeAndTheEnd)
 {
     folder.write(QStringLiteral("start.ini"), "Geheim\r\n");
@@ -133,8 +138,12 @@ TEST_F(TeacherWindows, AWrongThenARightPasswordACancelledChangeAndTheEnd)
     EXPECT_EQ(login->focusWidget(), login->txtPassword);
     EXPECT_EQ(login->txtPassword->selectedText(), QStringLiteral("geheim")) << "the wrong entry, ready to be replaced";
     folder.write(QStringLiteral("start.ini"), "geheim\r\n"); // edited by hand between two presses of OK
+    main->mnuBeenden->trigger(); // the dialog is left as the last window
     QTest::keyClick(login->txtPassword, Qt::Key_Return);
     EXPECT_EQ(Forms::instance().find<frmLogin>(), nullptr);
+    EXPECT_EQ(processEnded, 0);
+    main = Forms::instance().find<frmStart>();
+    ASSERT_TRUE(main);
     EXPECT_FALSE(main->isVisible());
     frmLehrer *view = Forms::instance().find<frmLehrer>();
     ASSERT_TRUE(view && view->isVisible());
@@ -149,6 +158,15 @@ TEST_F(TeacherWindows, AWrongThenARightPasswordACancelledChangeAndTheEnd)
     click(view->cmdPasswort);
     ASSERT_EQ(Forms::instance().find<frmPasswort>(), change) << "the same dialog, not a new one";
     EXPECT_EQ(change->txtPasswort1->text(), QStringLiteral("eins"));
+
+    QTest::keyClicks(change->txtPasswort2, QStringLiteral("eins"));
+    testing_support::answerNextMessage(&message);
+    click(change->cmdOK);
+    EXPECT_EQ(folder.read(QStringLiteral("start.ini")), QByteArray("eins\r\n"));
+    click(view->cmdPasswort);
+    change = Forms::instance().find<frmPasswort>();
+    ASSERT_TRUE(change);
+    EXPECT_EQ(change->txtPasswort1->text() + change->txtPasswort2->text(), QString()) << "the entries went with OK";
 
     click(change->cmdCancel);
     click(view->cmdZurück);
