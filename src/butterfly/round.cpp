@@ -46,7 +46,6 @@ CatchRound::CatchRound(const Level &level, TaskState &task)
     : m_level(level)
     , m_task(task)
     , m_flight(level.butterflies)
-    , m_slots(level.butterflies, false)
 {
 }
 
@@ -65,10 +64,8 @@ void CatchRound::nextTask()
     do
         open();
     while (m_aufgabe == alteAufgabe);
-    for (int k = 0; k < m_level.butterflies; ++k) {
+    for (int k = 0; k < m_level.butterflies; ++k)
         m_flight[k].Visible = true;
-        m_slots[k] = false;
-    }
 }
 
 bool CatchRound::catchButterfly(int k)
@@ -76,29 +73,22 @@ bool CatchRound::catchButterfly(int k)
     if (k < 0 || k >= m_flight.count() || !m_flight[k].Visible)
         return false;
     m_flight[k].Visible = false;
-    for (int j = 0; j <= m_gefangen; ++j)
-        m_slots[j] = true;
     ++m_gefangen;
     return true;
 }
 
 bool CatchRound::release(int slot)
 {
-    if (slot < 0 || slot >= int(m_slots.size()) || !m_slots[slot])
+    if (!isSlotShown(slot))
         return false;
+    // Whichever slot was clicked, the slots stay filled from slot 0 up.
     --m_gefangen;
-    m_slots[slot] = false;
     for (int k = 0; k < m_flight.count(); ++k) {
         if (!m_flight[k].Visible) {
             m_flight[k].Visible = true;
             break;
         }
     }
-    // Whichever slot was clicked, the slots stay filled from slot 0 up.
-    for (int j = 0; j <= m_gefangen; ++j)
-        m_slots[j] = true;
-    for (int j = m_gefangen; j < int(m_slots.size()); ++j)
-        m_slots[j] = false;
     return true;
 }
 

@@ -4,8 +4,6 @@
 
 #include <QtCore/QString>
 
-#include <vector>
-
 struct TaskState;
 
 namespace butterfly {
@@ -62,7 +60,8 @@ public:
     const QString &task() const { return m_aufgabe; }
     quint8 loesung() const { return m_loesung; }
     qint16 gefangen() const { return m_gefangen; }
-    bool isSlotShown(int slot) const { return m_slots[slot]; }
+    // The baskets fill from slot 0 up, one slot per butterfly caught.
+    bool isSlotShown(int slot) const { return slot >= 0 && slot < m_gefangen; }
     const Level &level() const { return m_level; }
     Flight &flight() { return m_flight; }
     const Flight &flight() const { return m_flight; }
@@ -71,7 +70,6 @@ private:
     Level m_level;
     TaskState &m_task;
     Flight m_flight;
-    std::vector<bool> m_slots;
     qint16 m_gefangen = 0;
     quint8 m_loesung = 0;
     QString m_aufgabe;

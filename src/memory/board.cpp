@@ -69,9 +69,14 @@ void Board::setUp()
     showAnimal(m.IconSpieler1, true);
 }
 
+bool isPair(const BoardPicture &picture, int first, int second)
+{
+    return picture.numbers[first] + picture.numbers[second] == Variablen.Ergebnis;
+}
+
 bool Board::isPair(int first, int second) const
 {
-    return value(first) + value(second) == Variablen.Ergebnis;
+    return memory::isPair(m_picture, first, second);
 }
 
 void Board::showAnimal(int index, bool visible)

@@ -35,6 +35,10 @@ struct BoardPicture
     QString lblErgebnis;
 };
 
+// Two cards are a pair when their numbers add up to the sum sought; the
+// computer's choice and the judging of turned cards both ask this.
+bool isPair(const BoardPicture &picture, int first, int second);
+
 // What the board's logic asks of its window besides the picture: the two
 // timers (the window owns them and forwards their ticks) and the score view.
 class BoardWindow

@@ -4,7 +4,6 @@
 #include "platform/random.h"
 #include "platform/saturate.h"
 #include "state/mdlmodul.h"
-#include "state/variablen.h"
 
 namespace memory {
 
@@ -40,8 +39,7 @@ void auswertung(const BoardPicture &picture)
 {
     MemoryState &m = Mdlmodul;
     m.CompiZugOffen = 1;
-    const int sum = picture.numbers[int(m.CompiWahl[0])] + picture.numbers[int(m.CompiWahl[1])];
-    if (sum == Variablen.Ergebnis)
+    if (isPair(picture, int(m.CompiWahl[0]), int(m.CompiWahl[1])))
         m.PaareSpieler2 = platform::saturate<quint8>(m.PaareSpieler2 + 1);
 }
 

@@ -70,8 +70,8 @@ public:
     explicit RealClockDriver(TimeSource elapsed = {}, QObject *parent = nullptr);
     ~RealClockDriver() override;
 
-    // How long the driver sleeps before it next advances the clock, in
-    // milliseconds; -1 while no timer is due.
+    // How long the driver chose to sleep, in milliseconds, when it last armed
+    // itself to advance the clock; -1 while no timer is due.
     int pendingWait() const;
     // Advances the clock to the real time, firing every tick due by then. The
     // driver's timer calls it when it wakes.

@@ -133,8 +133,9 @@ void frmSpieler1::cmdweiter_Click()
     auto &forms = Forms::instance();
     if (m_page.weiter(TxtName->text()) == memory::PlayerPage::Next::SecondPlayer) {
         // The set-up runs once more for player 2 before the page is made
-        // anew: an empty name box and the same five animals.
-        Form_Load();
+        // anew: an empty name box and the same five animals. Only its state
+        // counts; the pictures of this page, about to close, stay as they are.
+        m_page.setUp();
         unload();
         forms.show(staticName());
         return;
