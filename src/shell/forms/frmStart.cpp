@@ -30,6 +30,22 @@ platform::ImageBox *gamePicture(QWidget *parent, const QString &resource, double
     return image;
 }
 
+// One game at a time: a second road would rewrite the game fields and names
+// under a running memory game, or under a save window still waiting to read
+// them. While one is open a picture only brings that road to the front.
+bool runningGameToFront()
+{
+    bool running = false;
+    for (const char *name :
+         {"frmAnzahl", "FrmCompi", "FrmSchwierigkeit", "frmSpieler1", "frmMemory", "frmStat", "frmSpeichern"}) {
+        if (Forms::instance().find(QLatin1String(name))) {
+            Forms::instance().show(QLatin1String(name));
+            running = true;
+        }
+    }
+    return running;
+}
+
 } // namespace
 
 frmStart::frmStart()
@@ -69,7 +85,7 @@ frmStart::frmStart()
 // picture does nothing rather than leading into a window that is missing.
 void frmStart::Image1_Click()
 {
-    if (!Forms::instance().isRegistered(QStringLiteral("frmstartschmetterling")))
+    if (!Forms::instance().isRegistered(QStringLiteral("frmstartschmetterling")) || runningGameToFront())
         return;
     chooseGame(Game::Schmetterling, modVar, Mdlmodul);
     Forms::instance().show(QStringLiteral("frmLoginSpiele"));
@@ -77,7 +93,7 @@ void frmStart::Image1_Click()
 
 void frmStart::Image3_Click()
 {
-    if (!Forms::instance().isRegistered(QStringLiteral("frmHaupt")))
+    if (!Forms::instance().isRegistered(QStringLiteral("frmHaupt")) || runningGameToFront())
         return;
     chooseGame(Game::Schweinchen, modVar, Mdlmodul);
     Forms::instance().show(QStringLiteral("frmLoginSpiele"));
@@ -85,18 +101,7 @@ void frmStart::Image3_Click()
 
 void frmStart::Image2_Click()
 {
-    if (!Forms::instance().isRegistered(QStringLiteral("frmAnzahl")))
-        return;
-    // One memory game at a time: a second road would rewrite the choices and
-    // names under the running board. The picture brings the game to the front.
-    bool running = false;
-    for (const char *name : {"frmAnzahl", "FrmCompi", "FrmSchwierigkeit", "frmSpieler1", "frmMemory", "frmStat"}) {
-        if (Forms::instance().find(QLatin1String(name))) {
-            Forms::instance().show(QLatin1String(name));
-            running = true;
-        }
-    }
-    if (running)
+    if (!Forms::instance().isRegistered(QStringLiteral("frmAnzahl")) || runningGameToFront())
         return;
     chooseGame(Game::Memory, modVar, Mdlmodul);
     Forms::instance().show(QStringLiteral("frmAnzahl"));

@@ -91,11 +91,13 @@ protected:
         click(page->cmdweiter);
     }
     // The score view's lines, then the end button: 2000 ms later the main window is back, no memory window left.
+    // A game picture clicked while the save window waits changes nothing of what it saves.
     QString endGame()
     {
         auto *score = window<frmStat>();
         const QString lines = score ? score->LblAusgabe->text() : QString();
         click(window<frmMemory>()->CmdEnde);
+        click(main->Image3);
         advanceClock(2000);
         flushClosedWindows();
         EXPECT_TRUE(main->isVisible() && memoryWindows().isEmpty());
@@ -120,6 +122,9 @@ TEST_F(Road, TwoPupilsThenOneAgainstTheComputerPlayFromTheMainWindowToTheirRecor
     feed({1, 2, 3, 4, 5, 6, 7, 8, 9, 10}, 1, 10);
     click(main->Image2);
     shoot(window<frmAnzahl>(), QStringLiteral("frmAnzahl"));
+    click(main->Image3); // the pig picture meanwhile only brings the memory road back
+    ASSERT_EQ(memoryWindows(), QStringLiteral("frmAnzahl"));
+    EXPECT_EQ(modVar.SpielName + (Forms::instance().find(QStringLiteral("frmLoginSpiele")) ? "+sign-in" : ""), "Memory");
     click(window<frmAnzahl>()->CmdzweiSpieler);
     ASSERT_EQ(memoryWindows(), QStringLiteral("FrmSchwierigkeit"));
     shoot(window<FrmSchwierigkeit>(), QStringLiteral("FrmSchwierigkeit"));
