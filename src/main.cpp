@@ -3,6 +3,7 @@
 #include "memory/forms/registration.h"
 #include "platform/clock.h"
 #include "platform/forms.h"
+#include "platform/startini.h"
 #include "results/forms/registration.h"
 #include "shell/forms/registration.h"
 #include "teacher/forms/registration.h"
@@ -12,6 +13,7 @@
 int main(int argc, char *argv[])
 {
     QApplication app(argc, argv);
+    platform::removePasswordLeftovers();
     // The process ends when no window of the program exists any more, hidden
     // ones included; the registry tells us when that is.
     QApplication::setQuitOnLastWindowClosed(false);

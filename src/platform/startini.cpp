@@ -5,9 +5,18 @@
 
 namespace platform {
 
+namespace {
+
+QString passwordFile()
+{
+    return programFile(QStringLiteral("start.ini"));
+}
+
+} // namespace
+
 PasswordSetting readPasswordSetting()
 {
-    const FirstLine line = readFirstLine(programFile(QStringLiteral("start.ini")));
+    const FirstLine line = readFirstLine(passwordFile());
     PasswordSetting setting;
     switch (line.status) {
     case FirstLine::Status::Ok:
@@ -32,6 +41,11 @@ QString passwordFileUnreadableMessage(const PasswordSetting &setting)
     return QStringLiteral("Die Datei \"start.ini\" kann nicht gelesen werden (%1). "
                           "Der Lehrerbereich bleibt geschlossen.")
         .arg(setting.error);
+}
+
+void removePasswordLeftovers()
+{
+    removeReplaceLeftovers(passwordFile());
 }
 
 } // namespace platform

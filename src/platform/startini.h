@@ -27,4 +27,9 @@ PasswordSetting readPasswordSetting();
 // What the teacher is told when "start.ini" cannot be read; nothing opens.
 QString passwordFileUnreadableMessage(const PasswordSetting &setting);
 
+// Removes the copies of a new password in clear that a password change cut
+// short by a crash or a power cut left beside "start.ini"; called at every
+// start of the program. See removeReplaceLeftovers for what counts as one.
+void removePasswordLeftovers();
+
 } // namespace platform

@@ -4,12 +4,16 @@
 
 #include <QtCore/QFile>
 #include <QtCore/QFileInfo>
+#include <QtCore/QList>
 
+#include <algorithm>
 #include <array>
 #include <cerrno>
 #include <cstring>
 
+#include <dirent.h>
 #include <fcntl.h>
+#include <sys/file.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -35,6 +39,24 @@ struct Descriptor
             ::close(fd);
     }
 };
+
+// Reads until bytes is full or the file ends, and keeps what came.
+bool readUpTo(int fd, QByteArray &bytes)
+{
+    qsizetype got = 0;
+    while (got < bytes.size()) {
+        const ssize_t n = ::read(fd, bytes.data() + got, static_cast<size_t>(bytes.size() - got));
+        if (n < 0 && errno == EINTR)
+            continue;
+        if (n < 0)
+            return false;
+        if (n == 0)
+            break;
+        got += n;
+    }
+    bytes.truncate(got);
+    return true;
+}
 
 } // namespace
 
@@ -124,18 +146,9 @@ FirstLine readFirstLine(const QString &path, qsizetype maxBytes)
 
     // One byte more than a line may hold tells a full line from a longer one.
     QByteArray bytes(maxBytes + 1, Qt::Uninitialized);
-    qsizetype got = 0;
-    while (got < bytes.size()) {
-        const ssize_t n = ::read(fd, bytes.data() + got, static_cast<size_t>(bytes.size() - got));
-        if (n < 0 && errno == EINTR)
-            continue;
-        if (n < 0)
-            return unreadable(errno);
-        if (n == 0)
-            break;
-        got += n;
-    }
-    bytes.truncate(got);
+    if (!readUpTo(fd, bytes))
+        return unreadable(errno);
+    const qsizetype got = bytes.size();
     qsizetype end = 0;
     while (end < got && bytes[end] != '\r' && bytes[end] != '\n')
         ++end;
@@ -216,9 +229,11 @@ bool replaceWithLine(const QString &path, const QString &line, QString *error)
     QByteArray bytes = toWindows1252(line);
     bytes.append("\r\n");
     const QByteArray target = QFile::encodeName(path);
+    removeReplaceLeftovers(path);
 
     // The new content goes into a file beside the old one, which a rename
-    // then puts in its place: a crash leaves the old file or the new one.
+    // then puts in its place: a crash leaves the old file or the new one, and
+    // a copy of the line beside it that removeReplaceLeftovers takes away.
     QByteArray temporary = target + ".XXXXXX";
     const int fd = ::mkstemp(temporary.data());
     if (fd < 0) {
@@ -227,6 +242,10 @@ bool replaceWithLine(const QString &path, const QString &line, QString *error)
             code = rewriteInPlace(target, bytes, code);
         return code == 0 || fail(code);
     }
+    // Held until the rename, so that another run of the program does not take
+    // the copy for a leftover; until it is held the file is empty, and no
+    // sweep takes an empty file.
+    ::flock(fd, LOCK_EX);
     struct stat old;
     mode_t mode;
     if (::stat(target.constData(), &old) == 0 && S_ISREG(old.st_mode)) {
@@ -236,22 +255,93 @@ bool replaceWithLine(const QString &path, const QString &line, QString *error)
         ::umask(mask);
         mode = 0666 & ~mask;
     }
-    bool ok = ::fchmod(fd, mode) == 0 && writeAll(fd, bytes) && ::fsync(fd) == 0;
-    int code = errno;
-    if (::close(fd) != 0 && ok) {
-        ok = false;
-        code = errno;
-    }
-    if (ok && ::rename(temporary.constData(), target.constData()) != 0) {
-        ok = false;
-        code = errno;
-    }
+    // Closed after the rename, as closing lets go of the lock; fsync has
+    // reported whatever the write came to.
+    const bool ok = ::fchmod(fd, mode) == 0 && writeAll(fd, bytes) && ::fsync(fd) == 0
+                 && ::rename(temporary.constData(), target.constData()) == 0;
+    const int code = errno;
+    ::close(fd);
     if (!ok) {
         ::unlink(temporary.constData());
         return fail(code);
     }
     syncFolder(target);
     return true;
+}
+
+namespace {
+
+// mkstemp's name: the file's own, a dot and six letters or digits.
+bool isTemporaryName(QByteArrayView name, QByteArrayView base)
+{
+    constexpr qsizetype random = 6;
+    if (name.size() != base.size() + 1 + random || !name.startsWith(base) || name[base.size()] != '.')
+        return false;
+    return std::all_of(name.end() - random, name.end(), [](char c) {
+        return (c >= '0' && c <= '9') || (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z');
+    });
+}
+
+// One line as replaceWithLine writes it: no control characters, CR LF.
+bool isWrittenLine(QByteArrayView bytes)
+{
+    if (!bytes.endsWith("\r\n"))
+        return false;
+    const QByteArrayView line = bytes.chopped(2);
+    return std::none_of(line.begin(), line.end(), [](char c) {
+        const auto b = static_cast<unsigned char>(c);
+        return b < 0x20 || b == 0x7F;
+    });
+}
+
+bool sameFile(const struct stat &a, const struct stat &b)
+{
+    return a.st_dev == b.st_dev && a.st_ino == b.st_ino;
+}
+
+void removeIfLeftover(int folder, const char *name)
+{
+    // Nothing but a plain file is opened: a device may act on being opened.
+    struct stat named {};
+    if (::fstatat(folder, name, &named, AT_SYMLINK_NOFOLLOW) != 0 || !S_ISREG(named.st_mode))
+        return;
+    const Descriptor file {::openat(folder, name, O_RDONLY | O_NOFOLLOW | O_NONBLOCK | O_NOCTTY | O_CLOEXEC)};
+    if (file.fd < 0)
+        return;
+    // A writer at work holds its copy; where there are no locks, go on.
+    if (::flock(file.fd, LOCK_EX | LOCK_NB) != 0 && errno == EWOULDBLOCK)
+        return;
+    struct stat info {};
+    if (::fstat(file.fd, &info) != 0 || !sameFile(info, named) || info.st_nlink != 1 || info.st_size < 2
+        || info.st_size > kFirstLineLimit + 2)
+        return;
+    QByteArray bytes(info.st_size + 1, Qt::Uninitialized);
+    if (!readUpTo(file.fd, bytes) || !isWrittenLine(bytes))
+        return;
+    // Still the file that was read, not one put under its name meanwhile.
+    if (::fstatat(folder, name, &named, AT_SYMLINK_NOFOLLOW) != 0 || !sameFile(info, named))
+        return;
+    if (::unlinkat(folder, name, 0) == 0)
+        qCInfo(lcFiles) << "removed" << name << "which a replacement cut short had left";
+}
+
+} // namespace
+
+void removeReplaceLeftovers(const QString &path)
+{
+    const QFileInfo file(path);
+    const QByteArray base = QFile::encodeName(file.fileName());
+    DIR *folder = ::opendir(QFile::encodeName(file.absolutePath()).constData());
+    if (!folder)
+        return;
+    QList<QByteArray> names;
+    while (const dirent *entry = ::readdir(folder)) {
+        if (isTemporaryName(entry->d_name, base))
+            names.append(entry->d_name);
+    }
+    for (const QByteArray &name : std::as_const(names))
+        removeIfLeftover(::dirfd(folder), name.constData());
+    ::closedir(folder);
 }
 
 } // namespace platform

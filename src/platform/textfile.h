@@ -41,6 +41,16 @@ FirstLine readFirstLine(const QString &path, qsizetype maxBytes = kFirstLineLimi
 // why, in German, and the old file is as it was.
 bool replaceWithLine(const QString &path, const QString &line, QString *error = nullptr);
 
+// Removes the temporary files that replacements of path cut short by a crash
+// or a power cut left beside it, each a copy of a line in clear, and nothing
+// else: a file named as a temporary (path's name, a dot and six letters or
+// digits) that is a plain file with no second name, holds one line of at most
+// kFirstLineLimit bytes without control characters, ending in CR LF, and is
+// not held by a replacement still at work. Links, folders, empty files and
+// files of any other content are left alone. replaceWithLine does it before
+// it writes, so at most one such copy exists at any time.
+void removeReplaceLeftovers(const QString &path);
+
 QString fromWindows1252(const QByteArray &bytes);
 // Characters outside the code page become '?'.
 QByteArray toWindows1252(const QString &text);

@@ -10,6 +10,7 @@
 #include <csignal>
 #include <functional>
 
+#include <sys/file.h>
 #include <sys/resource.h>
 #include <sys/stat.h>
 
@@ -137,3 +138,56 @@ TEST(ReplaceWithLine, WritesOneLineOrKeepsTheOldFileAndSaysWhy)
 }
 
 } // namespace
+
+// What a replacement cut short left beside the file (its name and a dot and
+// six letters or digits, one line and CR LF) goes, and nothing that may be
+// someone else's. A byte-for-byte copy of a one-line file under such a name
+// cannot be told from one and goes too.
+TEST(ReplaceLeftovers, AreRemovedAndNothingThatMayBeSomeoneElses)
+{
+    testing_support::ProgramFolderFixture folder;
+    const QString ini = folder.file(QStringLiteral("start.ini"));
+    const auto bytes = [](const QByteArray &content) { return [content](const QString &f) { write(f, content); }; };
+    QFile held; // by a replacement at work in another run of the program
+    const struct { const char *name; std::function<void(const QString &)> make; bool kept; } rows[] = {
+        {"start.ini", bytes("alt\r\n"), true},
+        {"start.ini.Ab3xY9", bytes("neu\r\n"), false},
+        {"start.ini.000000", bytes("\r\n"), false},
+        {"start.ini.LONGST", bytes(QByteArray(1024, '\xe4') + "\r\n"), false},
+        {"start.ini.backup", bytes("alt\r\n"), false},
+        {"start.ini.kopie1", bytes("alt\r\nneu\r\n"), true},
+        {"start.ini.kopie2", bytes("alt\n"), true},
+        {"start.ini.kopie3", bytes("alt"), true},
+        {"start.ini.kopie4", bytes("a\tb\r\n"), true},
+        {"start.ini.TooLng", bytes(QByteArray(1025, 'a') + "\r\n"), true},
+        {"start.ini.leer00", bytes(""), true},
+        {"start.ini.abcde", bytes("neu\r\n"), true},
+        {"start.ini.abcdefg", bytes("neu\r\n"), true},
+        {"start.ini.ab-def", bytes("neu\r\n"), true},
+        {"Start.ini.abcdef", bytes("neu\r\n"), true},
+        {"start.ini2abcdef", bytes("neu\r\n"), true},
+        {"daten.ini.abcdef", bytes("neu\r\n"), true},
+        {"ziel", bytes("neu\r\n"), true},
+        {"start.ini.Link00", [&](auto &f) { QFile::link(folder.file("ziel"), f); }, true},
+        {"start.ini.Zweit0", [&](auto &f) {
+            ::link(QFile::encodeName(folder.file("ziel")).constData(), QFile::encodeName(f).constData());
+        }, true},
+        {"start.ini.Ordner", [](auto &f) { QDir().mkdir(f); }, true},
+        {"start.ini.Fifo00", [](auto &f) { mkfifo(QFile::encodeName(f).constData(), 0600); }, true},
+        {"start.ini.Held00", [&](auto &f) {
+            write(f, "neu\r\n");
+            held.setFileName(f);
+            ASSERT_TRUE(held.open(QIODevice::ReadOnly) && flock(held.handle(), LOCK_EX) == 0);
+        }, true},
+    };
+    for (const auto &row : rows)
+        row.make(folder.file(QString::fromLatin1(row.name)));
+
+    platform::removeReplaceLeftovers(ini);
+    for (const auto &row : rows) {
+        struct stat info {};
+        EXPECT_EQ(lstat(QFile::encodeName(folder.file(QString::fromLatin1(row.name))).constData(), &info) == 0, row.kept)
+            << row.name;
+    }
+    EXPECT_EQ(folder.read("ziel"), "neu\r\n");
+}
