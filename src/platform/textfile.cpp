@@ -5,6 +5,7 @@
 #include <QtCore/QFile>
 #include <QtCore/QFileInfo>
 #include <QtCore/QList>
+#include <QtCore/QStringDecoder>
 
 #include <algorithm>
 #include <array>
@@ -29,6 +30,9 @@ constexpr std::array<char16_t, 32> high = {
     0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022, 0x2013, 0x2014,
     0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178,
 };
+
+// An editor that saves UTF-8 may put this mark first; it is no part of the text.
+constexpr QByteArrayView kUtf8Mark("\xEF\xBB\xBF");
 
 struct Descriptor
 {
@@ -58,9 +62,22 @@ bool readUpTo(int fd, QByteArray &bytes)
     return true;
 }
 
+// A line after the mark is UTF-8. Bytes that are not tell a line of the code
+// page that merely begins with the characters "ï»¿", and it is read as one.
+QString decodeLine(QByteArrayView line, bool marked)
+{
+    if (marked) {
+        QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
+        const QString text = utf8(line);
+        if (!utf8.hasError())
+            return text;
+    }
+    return fromWindows1252(line);
+}
+
 } // namespace
 
-QString fromWindows1252(const QByteArray &bytes)
+QString fromWindows1252(QByteArrayView bytes)
 {
     QString text;
     text.reserve(bytes.size());
@@ -144,18 +161,20 @@ FirstLine readFirstLine(const QString &path, qsizetype maxBytes)
     if (!S_ISREG(info.st_mode))
         return unreadable(0, QStringLiteral("sie ist keine gewöhnliche Datei"));
 
-    // One byte more than a line may hold tells a full line from a longer one.
-    QByteArray bytes(maxBytes + 1, Qt::Uninitialized);
+    // Room for the mark, a full line and one byte more, which tells a full
+    // line from a longer one.
+    QByteArray bytes(kUtf8Mark.size() + maxBytes + 1, Qt::Uninitialized);
     if (!readUpTo(fd, bytes))
         return unreadable(errno);
     const qsizetype got = bytes.size();
-    qsizetype end = 0;
+    const qsizetype start = bytes.startsWith(kUtf8Mark) ? kUtf8Mark.size() : 0;
+    qsizetype end = start;
     while (end < got && bytes[end] != '\r' && bytes[end] != '\n')
         ++end;
-    if (end > maxBytes)
+    if (end - start > maxBytes)
         return unreadable(0, QStringLiteral("ihre erste Zeile ist länger als %1 Zeichen").arg(maxBytes));
-    result.status = got > 0 ? FirstLine::Status::Ok : FirstLine::Status::NoLine;
-    result.text = fromWindows1252(bytes.left(end));
+    result.status = got > start ? FirstLine::Status::Ok : FirstLine::Status::NoLine;
+    result.text = decodeLine(QByteArrayView(bytes).first(end), start > 0);
     return result;
 }
 

@@ -24,13 +24,16 @@ struct FirstLine
 // password would silently become another one): it makes the file unreadable.
 constexpr qsizetype kFirstLineLimit = 1024;
 
-// The text before the first CR LF, lone CR, LF or the end of the file.
+// The text before the first CR LF, lone CR, LF or the end of the file. A file
+// that begins with the mark of UTF-8 (EF BB BF) is read as UTF-8 without it;
+// the limit counts the bytes after the mark. Should the line not be UTF-8, the
+// file is one of the code page that begins with "ï»¿", and is read so.
 //
 // Fails closed: only a name under which nothing at all exists is Missing. A
 // link to nothing, a link loop, a folder that cannot be searched, anything but
 // a regular file (a folder, a FIFO, a device such as /dev/zero) and a first
 // line longer than maxBytes are Unreadable. Never blocks and never reads more
-// than maxBytes + 1 bytes. The system's own text goes to the log (lcFiles).
+// than maxBytes + 4 bytes. The system's own text goes to the log (lcFiles).
 FirstLine readFirstLine(const QString &path, qsizetype maxBytes = kFirstLineLimit);
 
 // Replaces the file by one line and CR LF, synced to the disk. The new
@@ -51,7 +54,7 @@ bool replaceWithLine(const QString &path, const QString &line, QString *error = 
 // it writes, so at most one such copy exists at any time.
 void removeReplaceLeftovers(const QString &path);
 
-QString fromWindows1252(const QByteArray &bytes);
+QString fromWindows1252(QByteArrayView bytes);
 // Characters outside the code page become '?'.
 QByteArray toWindows1252(const QString &text);
 // Whether the code page holds the character, so that it reads back as itself.

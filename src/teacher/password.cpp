@@ -44,6 +44,9 @@ QString newPasswordRefusal(const QString &password)
                                   "Bitte wählen Sie ein Passwort ohne dieses Zeichen.")
                        .arg(QString::fromUcs4(std::array<char32_t, 1> {c}.data(), 1));
     }
+    // Its bytes would begin as those of a UTF-8 file, whose mark is dropped.
+    if (password.startsWith(QStringLiteral(u"ï»¿")))
+        return notChanged + QStringLiteral("Ein Passwort darf nicht mit den Zeichen \"ï»¿\" beginnen.");
     // One byte per character in the code page.
     if (characters.size() > platform::kFirstLineLimit)
         return notChanged

@@ -22,7 +22,8 @@ LoginCheck checkPassword(const QString &typed);
 
 // Why a new password cannot be kept, in German; empty when it can. A password
 // has to read back as typed: only characters of the file's 8-bit code page,
-// no control character (a CR would end the line early), and no more than the
+// no control character (a CR would end the line early), not beginning with
+// "ï»¿" (the mark of a UTF-8 file in the code page), and no more than the
 // bytes of the first line that are read (platform::kFirstLineLimit).
 QString newPasswordRefusal(const QString &password);
 

@@ -32,7 +32,8 @@ void chmod(const QString &path, mode_t mode)
     ::chmod(QFile::encodeName(path).constData(), mode);
 }
 
-// The text before the first line end. Only a name under which nothing exists
+// The text before the first line end, in Windows-1252, or in UTF-8 after its
+// mark, which the limit does not count. Only a name under which nothing exists
 // means "no file"; every other way of not getting a plain first line of at
 // most 1024 bytes is Unreadable, with a German reason, and nothing blocks or
 // reads without bound.
@@ -40,6 +41,8 @@ TEST(FirstLine, IsTheTextBeforeTheFirstLineEndAndFailsClosed)
 {
     using S = FirstLine::Status;
     const QByteArray full(1024, 'p');
+    const QByteArray mark("\xef\xbb\xbf");
+    const QByteArray uuml("\xc3\xbc");
     const auto bytes = [](const QByteArray &content) { return [content](const QString &ini) { write(ini, content); }; };
     const struct { const char *name; std::function<void(const QString &)> make; S status; QString textOrReason; } rows[] = {
         {"CrLf", bytes("geheim\r\nzweite\r\n"), S::Ok, "geheim"},
@@ -66,6 +69,14 @@ TEST(FirstLine, IsTheTextBeforeTheFirstLineEndAndFailsClosed)
         {"FirstLineOf1025Bytes", bytes(full + "q\r\n"), S::Unreadable, "ihre erste Zeile ist länger als 1024 Zeichen"},
         {"LineOfTwoMegabytes", bytes(QByteArray(2 << 20, 'x')), S::Unreadable,
             "ihre erste Zeile ist länger als 1024 Zeichen"},
+        {"OnlyTheUtf8Mark", bytes(mark), S::NoLine, ""},
+        {"Utf8MarkThenCrLf", bytes(mark + "\r\ngeheim\r\n"), S::Ok, ""},
+        {"Utf8MarkThen1024BytesOfUtf8", bytes(mark + uuml.repeated(512) + "\r\n"), S::Ok, QString(512, u'ü')},
+        {"Utf8MarkThen1025Bytes", bytes(mark + uuml.repeated(512) + "q"), S::Unreadable,
+            "ihre erste Zeile ist länger als 1024 Zeichen"},
+        // Bytes that are not UTF-8 make it a file of the code page after all.
+        {"Utf8MarkThenWindows1252", bytes(mark + "Gr\xfcn\r\n"), S::Ok, QStringLiteral(u"ï»¿Grün")},
+        {"Utf8MarkThenASequenceCutByTheLineEnd", bytes(mark + "Gr\xc3\r\n"), S::Ok, QStringLiteral(u"ï»¿GrÃ")},
     };
     for (const auto &row : rows) {
         testing_support::ProgramFolderFixture folder;

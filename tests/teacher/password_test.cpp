@@ -104,6 +104,8 @@ INSTANTIATE_TEST_SUITE_P(Entries, PasswordChangeTest,
         P {"LongerThanTheReaderTakes", kTooLong, kTooLong, Change::Refused, "höchstens 1024 Zeichen", "alt\r\n"},
         P {"TheLongestLineThatIsRead", kLongest, kLongest, Change::Changed, "geändert",
             QByteArray(platform::kFirstLineLimit, '\xe4') + "\r\n"},
+        P {"BeginningAsAUtf8File", QStringLiteral(u"ï»¿abc"), QStringLiteral(u"ï»¿abc"), Change::Refused,
+            "nicht mit den Zeichen \"ï»¿\" beginnen", "alt\r\n"},
         P {"AFileThatCannotBeWritten", "neu", "neu", Change::NotWritten,
             "Das Passwort wurde nicht geändert.\n\nDie Datei \"start.ini\" kann nicht geschrieben werden: an ihrer "
             "Stelle liegt ein Ordner.",

@@ -175,4 +175,42 @@ TEST_F(TeacherWindows, AWrongThenARightPasswordACancelledChangeAndTheEnd)
     EXPECT_EQ(processEnded, 1);
 }
 
+// A "start.ini" that an editor saved as UTF-8 with its mark (EF BB BF) holds
+// the password the teacher typed into it, mark and all bytes read as UTF-8;
+// without the mark, the same bytes are Windows-1252 as ever. A file of the
+// mark alone holds no password: the menu opens the view without asking.
+TEST_F(TeacherWindows, AStartIniSavedAsUtf8WithItsMarkHoldsThePasswordTypedIntoIt)
+{
+    const QString opened = QStringLiteral("view");
+    const struct { const char *name; QByteArray startIni; QString typed; QString result; } rows[] = {
+        {"Utf8WithTheMark", "\xef\xbb\xbfGeheimnis\r\n", "Geheimnis", opened},
+        {"Utf8WithTheMarkAndAnUmlaut", "\xef\xbb\xbfGr\xc3\xbcn", QStringLiteral(u"Grün"), opened},
+        {"Utf8WithoutTheMarkIsWindows1252", "Gr\xc3\xbcn", QStringLiteral(u"Grün"), "Eingabe nicht korrekt!!!"},
+        {"Utf8WithoutTheMarkAsWindows1252", "Gr\xc3\xbcn", QStringLiteral(u"GrÃ¼n"), opened},
+        {"OnlyTheMark", "\xef\xbb\xbf", QString(), opened},
+        {"TheMarkAndAnEmptyFirstLine", "\xef\xbb\xbf\r\nGeheimnis\r\n", QString(), opened},
+    };
+    for (const auto &row : rows) {
+        folder.write(QStringLiteral("start.ini"), row.startIni);
+        main->mnuLogin->trigger();
+        frmLogin *login = Forms::instance().find<frmLogin>();
+        EXPECT_EQ(login != nullptr, !row.typed.isNull()) << row.name;
+        QString result;
+        if (login) {
+            for (const QChar c : row.typed) // "ü", "Ã", "¼" too, which keyClicks cannot type
+                QTest::sendKeyEvent(QTest::Click, login->txtPassword, Qt::Key_unknown, c, Qt::NoModifier);
+            testing_support::answerNextMessage(&result);
+            QTest::keyClick(login->txtPassword, Qt::Key_Return);
+        }
+        if (frmLehrer *view = Forms::instance().find<frmLehrer>()) {
+            result = opened;
+            click(view->cmdZurück);
+        }
+        EXPECT_EQ(result, row.result) << row.name;
+        if (Forms::instance().find<frmLogin>())
+            click(Forms::instance().find<frmLogin>()->cmdCancel);
+        ASSERT_TRUE(main->isVisible()) << row.name;
+    }
+}
+
 } // namespace
