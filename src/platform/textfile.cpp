@@ -331,7 +331,7 @@ void removeIfLeftover(int folder, const char *name)
     if (::flock(file.fd, LOCK_EX | LOCK_NB) != 0 && errno == EWOULDBLOCK)
         return;
     struct stat info {};
-    if (::fstat(file.fd, &info) != 0 || !sameFile(info, named) || info.st_nlink != 1 || info.st_size < 2
+    if (::fstat(file.fd, &info) != 0 || !sameFile(info, named) || info.st_nlink != 1
         || info.st_size > kFirstLineLimit + 2)
         return;
     QByteArray bytes(info.st_size + 1, Qt::Uninitialized);

@@ -7,8 +7,10 @@
 #include <QtCore/QDir>
 #include <QtCore/QFile>
 
+#include <atomic>
 #include <csignal>
 #include <functional>
+#include <thread>
 
 #include <sys/file.h>
 #include <sys/resource.h>
@@ -201,4 +203,25 @@ TEST(ReplaceLeftovers, AreRemovedAndNothingThatMayBeSomeoneElses)
             << row.name;
     }
     EXPECT_EQ(folder.read("ziel"), "neu\r\n");
+}
+
+// Another run of the program that starts while this one replaces the file
+// sweeps beside it: the copy being written is not taken for a leftover, so
+// no replacement fails for want of it.
+TEST(ReplaceLeftovers, ACopyBeingWrittenIsLeftToItsWriter)
+{
+    testing_support::ProgramFolderFixture folder;
+    const QString ini = folder.file(QStringLiteral("start.ini"));
+    std::atomic<bool> writing = true;
+    int failed = 0;
+    std::thread writer([&] {
+        for (int i = 0; i < 300; ++i)
+            failed += replaceWithLine(ini, QStringLiteral("neu%1").arg(i)) ? 0 : 1;
+        writing = false;
+    });
+    while (writing)
+        platform::removeReplaceLeftovers(ini);
+    writer.join();
+    EXPECT_EQ(failed, 0);
+    EXPECT_EQ(folder.read(QStringLiteral("start.ini")), "neu299\r\n");
 }
