@@ -150,8 +150,6 @@ TEST(ReplaceWithLine, WritesOneLineOrKeepsTheOldFileAndSaysWhy)
     }
 }
 
-} // namespace
-
 // What a replacement cut short left beside the file (its name and a dot and
 // six letters or digits, one line and CR LF) goes, and nothing that may be
 // someone else's. A byte-for-byte copy of a one-line file under such a name
@@ -225,3 +223,5 @@ TEST(ReplaceLeftovers, ACopyBeingWrittenIsLeftToItsWriter)
     EXPECT_EQ(failed, 0);
     EXPECT_EQ(folder.read(QStringLiteral("start.ini")), "neu299\r\n");
 }
+
+} // namespace
