@@ -82,12 +82,13 @@ TEST_F(TeacherWindows, WithoutAPasswordTheTeacherPagesSearchesDeletesAndGoesBack
     QString nichtGefunden;
     testing_support::answerNextMessage(&nichtGefunden);
     QTest::keyClicks(view->txtsuch, QStringLiteral("x"));
-    EXPECT_EQ(nichtGefunden, QStringLiteral("K2x nicht gefunden"));
+    EXPECT_EQ(nichtGefunden, QStringLiteral("\u2068K2x\u2069 nicht gefunden"));
     EXPECT_EQ(rows(view->txtAusgabe[0]).join(u' '), QStringLiteral("K20 K21 K22 K23 K24 K25 K26 K27 K28 K29"));
     nichtGefunden.clear();
     testing_support::answerNextMessage(&nichtGefunden);
     click(view->cmdDown);
-    EXPECT_EQ(nichtGefunden, QStringLiteral("K2x nicht gefunden")) << "Down in search mode finds nothing either";
+    EXPECT_EQ(nichtGefunden, QStringLiteral("\u2068K2x\u2069 nicht gefunden"))
+        << "Down in search mode finds nothing either";
 
     testing_support::whenModal(
         [](QWidget *box) { testing_support::clickMessageBoxButton(box, QStringLiteral("Nein")); });
@@ -112,6 +113,33 @@ TEST_F(TeacherWindows, WithoutAPasswordTheTeacherPagesSearchesDeletesAndGoesBack
     click(view->cmdZurück);
     EXPECT_TRUE(main->isVisible());
     EXPECT_EQ(Forms::instance().find<frmLehrer>(), nullptr);
+}
+
+// A direction control typed into the search box stays in the search but
+// turns nothing around in the message: the text stands isolated without it,
+// and " nicht gefunden" follows it as it is written.
+TEST_F(TeacherWindows, TheNotFoundMessageShowsTheSearchTextIsolated)
+{
+    ASSERT_TRUE(testing_support::SqliteFile(platform::resultsDatabasePath())
+                    .execute(QStringLiteral("CREATE TABLE userdaten (Name TEXT, Punkte INT, Spiel TEXT, Level INT, "
+                                            "Datum DATE); INSERT INTO userdaten VALUES ('Abel', 3, 'Memory', 1, "
+                                            "'2024-03-01');")));
+    main->mnuLogin->trigger();
+    frmLehrer *view = Forms::instance().find<frmLehrer>();
+    ASSERT_TRUE(view && QTest::qWaitForWindowExposed(view));
+    advanceClock(1);
+    QTest::keyClicks(view->txtsuch, QStringLiteral("Ab"));
+    QStringList messages;
+    for (const QChar typed : QStringLiteral("\u202ecd")) {
+        QString message;
+        testing_support::answerNextMessage(&message);
+        QTest::sendKeyEvent(QTest::Click, view->txtsuch, Qt::Key_unknown, QString(typed), {});
+        messages << message;
+    }
+    EXPECT_EQ(messages, QStringList({"\u2068Ab\u2069 nicht gefunden", "\u2068Abc\u2069 nicht gefunden",
+                                     "\u2068Abcd\u2069 nicht gefunden"}));
+    EXPECT_EQ(view->txtsuch->text(), QStringLiteral("Ab\u202ecd")) << "the search goes on with what was typed";
+    EXPECT_EQ(rows(view->txtAusgabe[0]), QStringList({"Abel"}));
 }
 
 // The road with a password: a wrong one is selected for retyping, and after a hand
