@@ -44,6 +44,15 @@ protected:
         return text.isEmpty() ? QStringList() : text.split(u'\n');
     }
     static void click(QAbstractButton *button) { QTest::mouseClick(button, Qt::LeftButton); }
+    // Whether the box, out of focus, looks like a plain box in its place that shows text.
+    static bool looksLike(QLineEdit *box, const QString &text)
+    {
+        box->clearFocus();
+        QLineEdit plain(text, box->parentWidget());
+        plain.setGeometry(box->geometry());
+        plain.show();
+        return box->grab().toImage() == plain.grab().toImage();
+    }
 
     testing_support::ProgramFolderFixture folder;
     frmStart *main = nullptr;
@@ -158,6 +167,7 @@ TEST_F(TeacherWindows, AWrongThenARightPasswordACancelledChangeAndTheEnd)
     QTest::keyClick(login, Qt::Key_K, Qt::AltModifier);
     EXPECT_EQ(login->focusWidget(), login->txtPassword) << "Alt+K";
     QTest::keyClicks(login->txtPassword, QStringLiteral("geheim"));
+    EXPECT_TRUE(looksLike(login->txtPassword, QStringLiteral("******")));
     QString message;
     testing_support::answerNextMessage(&message);
     login->cmdOK->setFocus();
@@ -188,6 +198,8 @@ TEST_F(TeacherWindows, AWrongThenARightPasswordACancelledChangeAndTheEnd)
     EXPECT_EQ(change->txtPasswort1->text(), QStringLiteral("eins"));
 
     QTest::keyClicks(change->txtPasswort2, QStringLiteral("eins"));
+    EXPECT_TRUE(looksLike(change->txtPasswort1, QStringLiteral("****")));
+    EXPECT_TRUE(looksLike(change->txtPasswort2, QStringLiteral("****")));
     testing_support::answerNextMessage(&message);
     click(change->cmdOK);
     EXPECT_EQ(folder.read(QStringLiteral("start.ini")), QByteArray("eins\r\n"));
