@@ -161,12 +161,12 @@ TEST_F(TeacherWindows, AWrongThenARightPasswordACancelledChangeAndTheEnd)
     main->mnuLogin->trigger();
     frmLogin *login = Forms::instance().find<frmLogin>();
     ASSERT_TRUE(login && QTest::qWaitForWindowExposed(login));
-    testing_support::shoot(login, QStringLiteral("frmLogin"));
     EXPECT_TRUE(main->isVisible());
     login->cmdOK->setFocus();
     QTest::keyClick(login, Qt::Key_K, Qt::AltModifier);
     EXPECT_EQ(login->focusWidget(), login->txtPassword) << "Alt+K";
     QTest::keyClicks(login->txtPassword, QStringLiteral("geheim"));
+    testing_support::shoot(login, QStringLiteral("frmLogin"));
     EXPECT_TRUE(looksLike(login->txtPassword, QStringLiteral("******")));
     QString message;
     testing_support::answerNextMessage(&message);
@@ -189,8 +189,8 @@ TEST_F(TeacherWindows, AWrongThenARightPasswordACancelledChangeAndTheEnd)
     click(view->cmdPasswort);
     frmPasswort *change = Forms::instance().find<frmPasswort>();
     ASSERT_TRUE(change && QTest::qWaitForWindowExposed(change));
-    testing_support::shoot(change, QStringLiteral("frmPasswort"));
     QTest::keyClicks(change->txtPasswort1, QStringLiteral("eins"));
+    testing_support::shoot(change, QStringLiteral("frmPasswort"));
     click(change->cmdCancel);
     EXPECT_FALSE(change->isVisible());
     click(view->cmdPasswort);
