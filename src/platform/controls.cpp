@@ -12,6 +12,7 @@
 #include <QtWidgets/QStyleOptionButton>
 #include <QtWidgets/QStylePainter>
 #include <QtWidgets/QTextEdit>
+#include <QtWidgets/qdrawutil.h>
 
 namespace platform {
 
@@ -63,12 +64,56 @@ PictureButton::PictureButton(const QString &caption, const QPixmap &picture, QWi
     setFocusPolicy(Qt::StrongFocus);
 }
 
+namespace {
+
+// The face of a button with a back colour and, while it has the focus, the
+// platform's dotted focus rectangle inside its edge. (The styles' own focus
+// marks tint the face they enclose, or show only after a Tab.)
+void drawColouredFace(QPainter &painter, const QAbstractButton *button, const QColor &color)
+{
+    const QBrush face(color);
+    qDrawWinButton(&painter, button->rect(), button->palette(), button->isDown() || button->isChecked(), &face);
+    if (button->hasFocus()) {
+        QPen dots(button->palette().color(QPalette::ButtonText), 1, Qt::CustomDashLine);
+        dots.setDashPattern({1, 1});
+        painter.save();
+        painter.setPen(dots);
+        painter.setBrush(Qt::NoBrush);
+        painter.drawRect(button->rect().adjusted(3, 3, -4, -4));
+        painter.restore();
+    }
+}
+
+} // namespace
+
 void PictureButton::setBackColor(const QColor &color)
 {
-    QPalette pal = palette();
-    pal.setColor(QPalette::Button, color);
-    setPalette(pal);
-    setAutoFillBackground(true);
+    m_backColor = color;
+    update();
+}
+
+void PictureButton::paintEvent(QPaintEvent *event)
+{
+    if (!m_backColor.isValid()) {
+        QToolButton::paintEvent(event);
+        return;
+    }
+    QStylePainter painter(this);
+    QStyleOptionToolButton option;
+    initStyleOption(&option);
+    drawColouredFace(painter, this, m_backColor);
+    // The picture and caption where the style puts them inside its own edge.
+    const int edge = style()->pixelMetric(QStyle::PM_DefaultFrameWidth, &option, this);
+    option.rect = style()
+                      ->subControlRect(QStyle::CC_ToolButton, &option, QStyle::SC_ToolButton, this)
+                      .adjusted(edge, edge, -edge, -edge);
+    painter.drawControl(QStyle::CE_ToolButtonLabel, option);
+}
+
+void CommandButton::setBackColor(const QColor &color)
+{
+    m_backColor = color;
+    update();
 }
 
 void CommandButton::paintEvent(QPaintEvent *)
@@ -78,7 +123,12 @@ void CommandButton::paintEvent(QPaintEvent *)
     initStyleOption(&option);
     const QString caption = option.text;
     option.text.clear();
-    painter.drawControl(QStyle::CE_PushButton, option);
+    if (m_backColor.isValid()) {
+        drawColouredFace(painter, this, m_backColor);
+        painter.drawControl(QStyle::CE_PushButtonLabel, option);
+    } else {
+        painter.drawControl(QStyle::CE_PushButton, option);
+    }
     // A button too low for two lines keeps its caption on one, as wide as
     // the whole button allows.
     const bool twoLines = height() >= 2 * fontMetrics().lineSpacing() + 4;

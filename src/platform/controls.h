@@ -40,6 +40,12 @@ protected:
     void mouseReleaseEvent(QMouseEvent *event) override;
 };
 
+// A button with a back colour of its own is drawn as the platform draws it:
+// a flat face of exactly that colour in the system's raised 3-D edge, sunken
+// while pressed, with a dotted focus rectangle (the style's shading would
+// show the colour only at its rim); the style draws the caption and the
+// picture on it. Without a back colour a button keeps the system's look.
+
 // A command button in graphical style: a picture above its caption.
 class PictureButton : public QToolButton
 {
@@ -47,6 +53,12 @@ class PictureButton : public QToolButton
 public:
     explicit PictureButton(const QString &caption, const QPixmap &picture, QWidget *parent = nullptr);
     void setBackColor(const QColor &color);
+
+protected:
+    void paintEvent(QPaintEvent *event) override;
+
+private:
+    QColor m_backColor;
 };
 
 // A command button whose caption breaks between words onto a second line
@@ -57,9 +69,13 @@ class CommandButton : public QPushButton
     Q_OBJECT
 public:
     using QPushButton::QPushButton;
+    void setBackColor(const QColor &color);
 
 protected:
     void paintEvent(QPaintEvent *event) override;
+
+private:
+    QColor m_backColor;
 };
 
 // A line shape: a straight line between two points of its parent, drawn in

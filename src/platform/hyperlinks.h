@@ -1,5 +1,7 @@
 #pragma once
 
+#include <functional>
+
 class QUrl;
 
 namespace platform {
@@ -11,9 +13,10 @@ class HyperlinkService
 public:
     virtual ~HyperlinkService() = default;
 
-    // False when the system refuses, for example when no browser or mail
-    // program is set up.
-    virtual bool navigate(const QUrl &url) = 0;
+    // Hands url to the system and returns without waiting for it. When the
+    // system cannot open it (no program to open it with, or that program
+    // reports a failure), failed runs: at once, or later from the event loop.
+    virtual void navigate(const QUrl &url, std::function<void()> failed) = 0;
 
     // The installed service, else the system's.
     static HyperlinkService &instance();

@@ -24,4 +24,8 @@ private:
 // UTF-16 units and cuts an emoji in half, is lifted; the validator counts.
 void filterNameBox(QLineEdit *box, int maxCharacters = -1);
 
+// Makes the box a password box of the platform: every character is shown as
+// "*", and it holds what filterName lets through, without a limit.
+void makePasswordBox(QLineEdit *box);
+
 } // namespace platform

@@ -8,11 +8,16 @@ namespace platform {
 
 namespace {
 
+bool isDirectionControl(char32_t c)
+{
+    return c == 0x200E || c == 0x200F || c == 0x061C || (c >= 0x202A && c <= 0x202E) || (c >= 0x2066 && c <= 0x2069);
+}
+
 bool leftOut(char32_t c)
 {
     const QChar::Category category = QChar::category(c);
     return category == QChar::Other_Control || category == QChar::Separator_Line
-           || category == QChar::Separator_Paragraph || (c >= 0x202A && c <= 0x202E) || (c >= 0x2066 && c <= 0x2069);
+           || category == QChar::Separator_Paragraph || isDirectionControl(c);
 }
 
 qsizetype codePoints(QStringView text)
@@ -69,6 +74,11 @@ QString filterName(QStringView text, int maxCharacters, qsizetype *cursor)
     if (cursor)
         *cursor = at;
     return kept;
+}
+
+QString isolated(QStringView text)
+{
+    return QChar(0x2068) + filterName(text) + QChar(0x2069);
 }
 
 } // namespace platform

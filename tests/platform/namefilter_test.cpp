@@ -15,6 +15,7 @@ TEST(NameFilter, KeepsOneLineOfWholeCharactersWithinTheLimit)
         {"LineAndParagraphSeparators", u"A\u2028B\u2029|", 12, u"AB|"},
         {"BidiOverrideAndEmbedding", u"\u202eAnna\u202a\u202c|", 12, u"Anna|"},
         {"BidiIsolates", u"\u2066B\u2067o\u2068\u2069|", 12, u"Bo|"},
+        {"DirectionMarks", u"\u200fE\u200em\u061C|a", 12, u"Em|a"},
         {"UmlautsAndAccentsStay", u"Jörg Ünal ñ|", 12, u"Jörg Ünal ñ|"},
         {"TwelveCharacters", u"Maximilianeu|", 12, u"Maximilianeu|"},
         {"AThirteenthIsRefused", u"Maximilianeum|", 12, u"Maximilianeu|"},
@@ -38,6 +39,13 @@ TEST(NameFilter, KeepsOneLineOfWholeCharactersWithinTheLimit)
         result.insert(cursor, u'|');
         EXPECT_EQ(result, QString::fromUtf16(row.after)) << row.name;
     }
+}
+
+// A pop directional isolate in the name must not end the isolate around it
+// early and leave the override after it open for the words that follow.
+TEST(NameFilter, AnIsolatedNameHoldsNoDirectionControlOfItsOwn)
+{
+    EXPECT_EQ(platform::isolated(u"A\u2069\u202eb\u200f"), QString::fromUtf16(u"\u2068Ab\u2069"));
 }
 
 } // namespace

@@ -7,6 +7,8 @@
 #include <QtCore/QDir>
 #include <QtCore/QEvent>
 #include <QtCore/QTimer>
+#include <QtGui/QColor>
+#include <QtGui/QImage>
 #include <QtTest/QTest>
 #include <QtWidgets/QAbstractButton>
 #include <QtWidgets/QApplication>
@@ -88,6 +90,18 @@ void clickMessageBoxButton(QWidget *box, const QString &buttonText)
             return;
         }
     }
+}
+
+bool showsFlatFace(QWidget *button, const QColor &color)
+{
+    const QImage face = button->grab().toImage();
+    for (int y = face.height() / 4; y < face.height() * 3 / 4; ++y) {
+        for (int x = 5; x < 8; ++x) {
+            if (face.pixel(x, y) != color.rgb())
+                return false;
+        }
+    }
+    return true;
 }
 
 void shoot(QWidget *window, const QString &name)

@@ -6,6 +6,7 @@
 
 #include <functional>
 
+class QColor;
 class QWidget;
 class QAbstractButton;
 
@@ -45,6 +46,11 @@ void clickMessageBoxButton(QWidget *box, const QString &buttonText);
 // Registers a small empty window under the name of a window that another
 // subsystem builds, so a test can see it being shown, hidden or closed.
 void registerStandIn(const QString &name);
+
+// Whether the button shows color flat over its face: every pixel of a band
+// inside its left edge, clear of the edge, the focus rectangle, the caption
+// and the picture, is exactly that colour.
+bool showsFlatFace(QWidget *button, const QColor &color);
 
 // Saves a picture of the window as <name>.png in the folder that
 // QUIRLIX_SHOTS_DIR names, when it is set (scripts/screenshots sets it).

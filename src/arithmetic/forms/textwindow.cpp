@@ -7,10 +7,21 @@
 #include <QtWidgets/QPushButton>
 #include <QtWidgets/QTextEdit>
 
+namespace {
+
+QPushButton *okayButton(QWidget *parent)
+{
+    auto *button = new platform::CommandButton(QStringLiteral("Okay"), parent);
+    button->setBackColor(platform::vbColor(0xFF));
+    return button;
+}
+
+} // namespace
+
 TextWindow::TextWindow(const QString &name, const QString &caption, const QString &resource, const Layout &layout)
     : Form(name)
     , m_text(platform::makeRichTextBox(client(), resource))
-    , m_okay(new QPushButton(QStringLiteral("Okay"), client()))
+    , m_okay(okayButton(client()))
 {
     setWindowTitle(caption);
     setBorder(Border::None, /*closeBox=*/false, /*inTaskbar=*/false);
@@ -19,10 +30,6 @@ TextWindow::TextWindow(const QString &name, const QString &caption, const QStrin
     placeTwips(m_text, layout.text.x(), layout.text.y(), layout.text.width(), layout.text.height());
 
     placeTwips(m_okay, layout.button.x(), layout.button.y(), layout.button.width(), layout.button.height());
-    QPalette pal = m_okay->palette();
-    pal.setColor(QPalette::Button, platform::vbColor(0xFF));
-    m_okay->setPalette(pal);
-    m_okay->setAutoFillBackground(true);
     connect(m_okay, &QPushButton::clicked, this, &TextWindow::unload);
     // The manual tells the pupil that Enter is all the keyboard needs.
     m_okay->setFocus();

@@ -147,9 +147,10 @@ frmfangmich::frmfangmich(const QString &name, const GameScreenLayout &layout)
     connect(CmdEnde, &QToolButton::clicked, this, &frmfangmich::CmdEnde_Click);
 
     // Never seen: it only carries the next-task operation.
-    cmdstart = new QPushButton(QStringLiteral("start"), client());
-    cmdstart->setObjectName(QStringLiteral("cmdstart"));
-    platform::setForeBack(cmdstart, Qt::black, platform::vbColor(0xC000));
+    auto *start = new platform::CommandButton(QStringLiteral("start"), client());
+    start->setObjectName(QStringLiteral("cmdstart"));
+    start->setBackColor(platform::vbColor(0xC000));
+    cmdstart = start;
     placeTwips(cmdstart, layout.start.x, layout.start.y, 1095, 495);
     cmdstart->hide();
     connect(cmdstart, &QPushButton::clicked, this, &frmfangmich::cmdstart_Click);

@@ -26,13 +26,10 @@ QFont choiceFont()
 
 QPushButton *countButton(QWidget *parent, const char *name, const QString &text, double left)
 {
-    auto *button = new QPushButton(text, parent);
+    auto *button = new platform::CommandButton(text, parent);
     button->setObjectName(QLatin1String(name));
     button->setFont(choiceFont());
-    QPalette palette = button->palette();
-    palette.setColor(QPalette::Button, platform::vbColor(red));
-    button->setPalette(palette);
-    button->setAutoFillBackground(true);
+    button->setBackColor(platform::vbColor(red));
     platform::Form::placeTwips(button, left, 2040, 4695, 4455);
     return button;
 }

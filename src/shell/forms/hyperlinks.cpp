@@ -67,12 +67,12 @@ HyperLink::HyperLink(QWidget *parent, const QString &target, const QString &tool
 
 void HyperLink::navigate()
 {
-    if (platform::HyperlinkService::instance().navigate(systemUrl(m_target)))
-        return;
     QString address = m_target;
     if (address.startsWith(MailScheme))
         address.remove(0, MailScheme.size());
-    showRefusedNavigation(address);
+    // The answer may come after this link has gone with its window.
+    platform::HyperlinkService::instance().navigate(systemUrl(m_target),
+                                                    [address] { showRefusedNavigation(address); });
 }
 
 platform::ClickLabel *HyperLink::addLabel(const QString &text)

@@ -24,7 +24,7 @@ public:
     // A web target is a plain host name, a mail target "mailto:" and the address.
     const QString &target() const { return m_target; }
 
-    // Opens the target; when the system refuses, a message names the address.
+    // Opens the target; when the system cannot, a message names the address.
     void navigate();
 
 protected:

@@ -5,6 +5,7 @@
 #include "platform/fonts.h"
 #include "platform/forms.h"
 #include "platform/messagebox.h"
+#include "platform/namefilter.h"
 #include "platform/timer.h"
 #include "platform/vbcolor.h"
 #include "platform/resultsdb.h"
@@ -208,7 +209,7 @@ void frmLehrer::txtsuch_Change()
 
 void frmLehrer::notFound()
 {
-    platform::msgBox(txtsuch->text() + QStringLiteral(" nicht gefunden"));
+    platform::msgBox(platform::isolated(txtsuch->text()) + QStringLiteral(" nicht gefunden"));
 }
 
 void frmLehrer::cmdLöschen_Click()

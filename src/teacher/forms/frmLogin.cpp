@@ -30,8 +30,7 @@ frmLogin::frmLogin()
 
     txtPassword = new QLineEdit(client());
     txtPassword->setObjectName(QStringLiteral("txtPassword"));
-    txtPassword->setEchoMode(QLineEdit::Password);
-    platform::filterNameBox(txtPassword);
+    platform::makePasswordBox(txtPassword);
     placeTwips(txtPassword, 1290, 240, 2325, 345);
     lblLabels1->setBuddy(txtPassword);
 

@@ -17,8 +17,7 @@ QLineEdit *passwordBox(QWidget *parent, const char *name, double top)
 {
     auto *box = new QLineEdit(parent);
     box->setObjectName(QLatin1String(name));
-    box->setEchoMode(QLineEdit::Password);
-    platform::filterNameBox(box);
+    platform::makePasswordBox(box);
     platform::Form::placeTwips(box, 2220, top, 1410, 315);
     return box;
 }

@@ -240,6 +240,7 @@ TEST_F(Board, EveryWindowOverTheBoardReturnsToTheSameTaskAndOnlyHelpCostsPoints)
     QTest::keyClicks(board->txtOperator2, QStringLiteral("3"));
     whenModalIs<frmInfo>([](frmInfo *info) {
         shoot(info, QStringLiteral("frmInfo"));
+        EXPECT_TRUE(testing_support::showsFlatFace(info->cmdOK, Qt::red));
         QTest::mouseClick(info->cmdOK, Qt::LeftButton);
     });
     board->mnuinfo->trigger();
@@ -276,6 +277,7 @@ TEST_F(Board, TheManualsColumnsLineUpAfterTheTabsHangingLinesIncluded)
     auto *manual = Forms::instance().show<frmAnleitung>();
     ASSERT_TRUE(manual && QTest::qWaitForWindowExposed(manual));
     shoot(manual, QStringLiteral("frmAnleitung"));
+    EXPECT_TRUE(testing_support::showsFlatFace(manual->cmdOkay, Qt::red));
     const QTextDocument *text = manual->RichTextBox1->document();
     ASSERT_EQ(text->blockCount(), 13);
     const auto xAfterLastTab = [text](int line) {

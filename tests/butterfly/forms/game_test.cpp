@@ -8,6 +8,7 @@
 #include "butterfly/forms/registration.h"
 #include "platform/controls.h"
 #include "platform/forms.h"
+#include "platform/vbcolor.h"
 #include "results/forms/registration.h"
 #include "shell/forms/frmLoginSpiele.h"
 #include "shell/forms/frmStart.h"
@@ -168,6 +169,8 @@ TEST_F(ButterflyGame, APupilPlaysTheEasyGameToASavedResult)
         EXPECT_GE(start->flight()[k].SchrittY, 0) << "the start screen's butterflies never start upward";
     EXPECT_TRUE(!fliesWithin(start->flight(), 199) && fliesWithin(start->flight(), 1)) << "the start screen's ticks: 200 ms";
     shoot(start, QStringLiteral("frmstartschmetterling"));
+    for (QWidget *button : {start->cmdLEICHT, start->cmdSCHWER})
+        EXPECT_TRUE(testing_support::showsFlatFace(button, QColor(0x80, 0xFF, 0xFF)));
     whenModalIs<frmfangmichLEICHT>([&](frmfangmichLEICHT *game) {
         EXPECT_EQ(modVar.SpielLevel, 1);
         EXPECT_TRUE(!fliesWithin(game->round().flight(), 99) && fliesWithin(game->round().flight(), 1)) << "its ticks: 100 ms";
@@ -175,6 +178,8 @@ TEST_F(ButterflyGame, APupilPlaysTheEasyGameToASavedResult)
         catchUpTo(game, 4);
         EXPECT_EQ(screen(game), QStringLiteral("####...... 0 7-3 =  ? "));
         shoot(game, QStringLiteral("frmfangmichLEICHT"));
+        EXPECT_TRUE(testing_support::showsFlatFace(game->cmdGenug, Qt::green));
+        EXPECT_TRUE(testing_support::showsFlatFace(game->CmdEnde, Qt::red));
         pressFertig<frmRichtig>(game, [&](frmRichtig *right) {
             shoot(right, QStringLiteral("frmRichtig"));
             EXPECT_TRUE(fliesWithin(game->round().flight(), 60000)) << "the flight goes on behind it";
@@ -187,6 +192,8 @@ TEST_F(ButterflyGame, APupilPlaysTheEasyGameToASavedResult)
         catchUpTo(game, 10);
         pressFertig<frmdaneben>(game, [](frmdaneben *miss) {
             shoot(miss, QStringLiteral("frmdaneben"));
+            EXPECT_TRUE(testing_support::showsFlatFace(miss->cmdhilfe,
+                                                       platform::vbColor(platform::SystemColor::ScrollBar)));
             clickAt(miss, QPoint(10, 200), miss->client());
         });
         EXPECT_EQ(screen(game), QStringLiteral("########## 2 6+3 =  ? "));

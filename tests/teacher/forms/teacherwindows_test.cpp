@@ -44,6 +44,15 @@ protected:
         return text.isEmpty() ? QStringList() : text.split(u'\n');
     }
     static void click(QAbstractButton *button) { QTest::mouseClick(button, Qt::LeftButton); }
+    // Whether the box, out of focus, looks like a plain box in its place that shows text.
+    static bool looksLike(QLineEdit *box, const QString &text)
+    {
+        box->clearFocus();
+        QLineEdit plain(text, box->parentWidget());
+        plain.setGeometry(box->geometry());
+        plain.show();
+        return box->grab().toImage() == plain.grab().toImage();
+    }
 
     testing_support::ProgramFolderFixture folder;
     frmStart *main = nullptr;
@@ -82,12 +91,13 @@ TEST_F(TeacherWindows, WithoutAPasswordTheTeacherPagesSearchesDeletesAndGoesBack
     QString nichtGefunden;
     testing_support::answerNextMessage(&nichtGefunden);
     QTest::keyClicks(view->txtsuch, QStringLiteral("x"));
-    EXPECT_EQ(nichtGefunden, QStringLiteral("K2x nicht gefunden"));
+    EXPECT_EQ(nichtGefunden, QStringLiteral("\u2068K2x\u2069 nicht gefunden"));
     EXPECT_EQ(rows(view->txtAusgabe[0]).join(u' '), QStringLiteral("K20 K21 K22 K23 K24 K25 K26 K27 K28 K29"));
     nichtGefunden.clear();
     testing_support::answerNextMessage(&nichtGefunden);
     click(view->cmdDown);
-    EXPECT_EQ(nichtGefunden, QStringLiteral("K2x nicht gefunden")) << "Down in search mode finds nothing either";
+    EXPECT_EQ(nichtGefunden, QStringLiteral("\u2068K2x\u2069 nicht gefunden"))
+        << "Down in search mode finds nothing either";
 
     testing_support::whenModal(
         [](QWidget *box) { testing_support::clickMessageBoxButton(box, QStringLiteral("Nein")); });
@@ -114,6 +124,33 @@ TEST_F(TeacherWindows, WithoutAPasswordTheTeacherPagesSearchesDeletesAndGoesBack
     EXPECT_EQ(Forms::instance().find<frmLehrer>(), nullptr);
 }
 
+// A direction control typed into the search box stays in the search but
+// turns nothing around in the message: the text stands isolated without it,
+// and " nicht gefunden" follows it as it is written.
+TEST_F(TeacherWindows, TheNotFoundMessageShowsTheSearchTextIsolated)
+{
+    ASSERT_TRUE(testing_support::SqliteFile(platform::resultsDatabasePath())
+                    .execute(QStringLiteral("CREATE TABLE userdaten (Name TEXT, Punkte INT, Spiel TEXT, Level INT, "
+                                            "Datum DATE); INSERT INTO userdaten VALUES ('Abel', 3, 'Memory', 1, "
+                                            "'2024-03-01');")));
+    main->mnuLogin->trigger();
+    frmLehrer *view = Forms::instance().find<frmLehrer>();
+    ASSERT_TRUE(view && QTest::qWaitForWindowExposed(view));
+    advanceClock(1);
+    QTest::keyClicks(view->txtsuch, QStringLiteral("Ab"));
+    QStringList messages;
+    for (const QChar typed : QStringLiteral("\u202ecd")) {
+        QString message;
+        testing_support::answerNextMessage(&message);
+        QTest::sendKeyEvent(QTest::Click, view->txtsuch, Qt::Key_unknown, QString(typed), {});
+        messages << message;
+    }
+    EXPECT_EQ(messages, QStringList({"\u2068Ab\u2069 nicht gefunden", "\u2068Abc\u2069 nicht gefunden",
+                                     "\u2068Abcd\u2069 nicht gefunden"}));
+    EXPECT_EQ(view->txtsuch->text(), QStringLiteral("Ab\u202ecd")) << "the search goes on with what was typed";
+    EXPECT_EQ(rows(view->txtAusgabe[0]), QStringList({"Abel"}));
+}
+
 // The road with a password: a wrong one is selected for retyping, and after a hand
 // edit of the file the same entry opens the view, even with the main window ended
 // meanwhile; "Abbrechen" only hides the password change, keeping its entries, OK
@@ -124,12 +161,13 @@ TEST_F(TeacherWindows, AWrongThenARightPasswordACancelledChangeAndTheEnd)
     main->mnuLogin->trigger();
     frmLogin *login = Forms::instance().find<frmLogin>();
     ASSERT_TRUE(login && QTest::qWaitForWindowExposed(login));
-    testing_support::shoot(login, QStringLiteral("frmLogin"));
     EXPECT_TRUE(main->isVisible());
     login->cmdOK->setFocus();
     QTest::keyClick(login, Qt::Key_K, Qt::AltModifier);
     EXPECT_EQ(login->focusWidget(), login->txtPassword) << "Alt+K";
     QTest::keyClicks(login->txtPassword, QStringLiteral("geheim"));
+    testing_support::shoot(login, QStringLiteral("frmLogin"));
+    EXPECT_TRUE(looksLike(login->txtPassword, QStringLiteral("******")));
     QString message;
     testing_support::answerNextMessage(&message);
     login->cmdOK->setFocus();
@@ -151,8 +189,8 @@ TEST_F(TeacherWindows, AWrongThenARightPasswordACancelledChangeAndTheEnd)
     click(view->cmdPasswort);
     frmPasswort *change = Forms::instance().find<frmPasswort>();
     ASSERT_TRUE(change && QTest::qWaitForWindowExposed(change));
-    testing_support::shoot(change, QStringLiteral("frmPasswort"));
     QTest::keyClicks(change->txtPasswort1, QStringLiteral("eins"));
+    testing_support::shoot(change, QStringLiteral("frmPasswort"));
     click(change->cmdCancel);
     EXPECT_FALSE(change->isVisible());
     click(view->cmdPasswort);
@@ -160,6 +198,8 @@ TEST_F(TeacherWindows, AWrongThenARightPasswordACancelledChangeAndTheEnd)
     EXPECT_EQ(change->txtPasswort1->text(), QStringLiteral("eins"));
 
     QTest::keyClicks(change->txtPasswort2, QStringLiteral("eins"));
+    EXPECT_TRUE(looksLike(change->txtPasswort1, QStringLiteral("****")));
+    EXPECT_TRUE(looksLike(change->txtPasswort2, QStringLiteral("****")));
     testing_support::answerNextMessage(&message);
     click(change->cmdOK);
     EXPECT_EQ(folder.read(QStringLiteral("start.ini")), QByteArray("eins\r\n"));
