@@ -6,6 +6,7 @@ add_library(quirlix_platform_db STATIC
   ${CMAKE_CURRENT_LIST_DIR}/dbstatus.cpp ${CMAKE_CURRENT_LIST_DIR}/dbstatus.h
   ${CMAKE_CURRENT_LIST_DIR}/dbconnection.cpp ${CMAKE_CURRENT_LIST_DIR}/dbconnection.h
   ${CMAKE_CURRENT_LIST_DIR}/likepattern.cpp ${CMAKE_CURRENT_LIST_DIR}/likepattern.h
+  ${CMAKE_CURRENT_LIST_DIR}/textorder.cpp ${CMAKE_CURRENT_LIST_DIR}/textorder.h
   ${CMAKE_CURRENT_LIST_DIR}/recordquery.cpp ${CMAKE_CURRENT_LIST_DIR}/recordquery.h
   ${CMAKE_CURRENT_LIST_DIR}/recordset.cpp ${CMAKE_CURRENT_LIST_DIR}/recordset.h
   ${CMAKE_CURRENT_LIST_DIR}/datasource.cpp ${CMAKE_CURRENT_LIST_DIR}/datasource.h
