@@ -50,6 +50,10 @@ TEST(TextOrder, IsATotalOrderOverAnyBytes)
             }
         }
     }
+    // A sequence cut off by the end of the text is not completed from the
+    // bytes that follow in memory.
+    const std::string euro = "\xe2\x82\xac";
+    EXPECT_EQ(compareText(std::string_view(euro).substr(0, 2), std::string("\xe2\x82")), 0);
 }
 
 } // namespace
