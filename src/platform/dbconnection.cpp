@@ -1,10 +1,14 @@
 #include "platform/dbconnection.h"
 
+#include "platform/textorder.h"
+
 #include <QtCore/QFile>
 
 #include <sqlite3.h>
 
 #include <cerrno>
+#include <new>
+#include <string>
 
 #include <fcntl.h>
 #include <sys/stat.h>
@@ -74,11 +78,36 @@ DbStatus notOpen()
     return {DbStatus::Code::Failed, QStringLiteral("Die Datenbank ist nicht geöffnet.")};
 }
 
+void sortKeyOf(sqlite3_context *context, int, sqlite3_value **arguments)
+{
+    sqlite3_value *value = arguments[0];
+    const int type = sqlite3_value_type(value);
+    if (type != SQLITE_TEXT && type != SQLITE_BLOB) {
+        sqlite3_result_value(context, value);
+        return;
+    }
+    // The engine hands over the bytes as stored; valid UTF-8 or not.
+    const auto *bytes = static_cast<const char *>(type == SQLITE_TEXT ? sqlite3_value_text(value)
+                                                                      : sqlite3_value_blob(value));
+    const std::string_view stored(bytes ? bytes : "", static_cast<size_t>(sqlite3_value_bytes(value)));
+    try {
+        const std::string key = type == SQLITE_TEXT ? sortKey(stored) : '\xff' + std::string(stored);
+        sqlite3_result_blob64(context, key.data(), key.size(), SQLITE_TRANSIENT);
+    } catch (const std::bad_alloc &) {
+        sqlite3_result_error_nomem(context);
+    }
+}
+
 DbResult<DbConnection> configure(DbConnection connection, int busyTimeoutMs)
 {
     sqlite3 *db = connection.handle();
     sqlite3_extended_result_codes(db, 1);
     sqlite3_busy_timeout(db, busyTimeoutMs);
+    const int rc = sqlite3_create_function_v2(db, kSortKeyFunction, 1,
+                                              SQLITE_UTF8 | SQLITE_DETERMINISTIC | SQLITE_INNOCUOUS, nullptr,
+                                              sortKeyOf, nullptr, nullptr, nullptr);
+    if (rc != SQLITE_OK)
+        return connection.lastFailure(rc);
     // Reading the schema makes the engine look at the file now, so a damaged
     // one or a lock held too long is reported here, before anything is done.
     const DbStatus status = connection.exec("PRAGMA synchronous = EXTRA; SELECT count(*) FROM sqlite_schema;");

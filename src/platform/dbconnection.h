@@ -24,6 +24,9 @@ using Statement = std::unique_ptr<sqlite3_stmt, StatementDeleter>;
 // Every commit is durable: a rollback journal and synchronous = EXTRA, which
 // also syncs the folder once the journal is deleted, so neither a killed
 // process nor a power cut right after a commit can undo it.
+//
+// Every connection knows the function kSortKeyFunction (textorder.h), by
+// which the lists sort.
 class DbConnection
 {
 public:

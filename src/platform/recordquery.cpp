@@ -1,5 +1,7 @@
 #include "platform/recordquery.h"
 
+#include "platform/textorder.h"
+
 namespace platform {
 
 namespace {
@@ -160,10 +162,12 @@ QString quotedName(const QString &name)
 
 QString RecordQuery::selectText() const
 {
+    // The key function turns text into its dictionary key and leaves numbers
+    // as they are.
     QString sql = QStringLiteral("SELECT rowid, * FROM ") + quotedName(table) + QStringLiteral(" ORDER BY ");
     for (const Key &key : keys)
-        sql += quotedName(key.field) + (key.descending ? QStringLiteral(" COLLATE NOCASE DESC, ")
-                                                       : QStringLiteral(" COLLATE NOCASE ASC, "));
+        sql += QLatin1String(kSortKeyFunction) + u'(' + quotedName(key.field)
+            + (key.descending ? QStringLiteral(") DESC, ") : QStringLiteral(") ASC, "));
     return sql + QStringLiteral("rowid");
 }
 

@@ -27,8 +27,8 @@ struct RecordQuery
     static std::optional<RecordQuery> parse(QStringView sql, QString *error);
 
     // The statement that reads the rows, each with its rowid first, so that
-    // Delete knows which row to remove. Text sorts without regard to the case
-    // of ASCII letters; records with equal keys keep their append order.
+    // Delete knows which row to remove. Text sorts in dictionary order
+    // (textorder.h); records with equal keys keep their append order.
     QString selectText() const;
 };
 

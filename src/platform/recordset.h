@@ -23,9 +23,9 @@ namespace platform {
 //
 // SQL text it runs: the name of a table (its rows in the order they were
 // appended), or "SELECT * FROM t" / "SELECT t.* FROM t" with an optional
-// "ORDER BY" over fields of t, each ASC or DESC. Text sorts without regard to
-// the case of ASCII letters, and records with equal sort keys keep the order
-// in which they were appended.
+// "ORDER BY" over fields of t, each ASC or DESC. Text sorts in a German
+// dictionary's order (textorder.h), numbers as numbers, and records with
+// equal sort keys keep the order in which they were appended.
 //
 // Positions are 0-based. Without a current record (an empty set, before the
 // first or after the last record, or right after Delete) AbsolutePosition()

@@ -1,6 +1,7 @@
 #include "platform/datasource.h"
 #include "platform/recordset.h"
 #include "platform/resultsdb.h"
+#include "platform/textorder.h"
 #include "results/saving.h"
 #include "support/killchild.h"
 #include "support/sqlitefile.h"
@@ -83,8 +84,9 @@ class Paging : public TeacherListTest, public ::testing::WithParamInterface<Scen
 TEST_P(Paging, ShowsWhatTheTeacherExpectsAfterEveryPress)
 {
     saveNames(GetParam().records);
-    QStringList sorted = GetParam().records; // as the list sorts: ASCII letters without regard to case
-    std::sort(sorted.begin(), sorted.end(), [](auto &a, auto &b) { return a.compare(b, Qt::CaseInsensitive) < 0; });
+    QStringList sorted = GetParam().records; // as the list sorts
+    std::stable_sort(sorted.begin(), sorted.end(),
+        [](const QString &a, const QString &b) { return platform::compareText(a.toStdString(), b.toStdString()) < 0; });
     for (const QString &step : QString::fromUtf8(GetParam().steps).split(QStringLiteral("; "))) {
         SCOPED_TRACE(step.toStdString());
         const QString press = step.section(u' ', 0, 0);
@@ -122,6 +124,11 @@ QStringList thirtyWithFiveMo()
     return names;
 }
 
+// Saved in no order; by name: anton ärger Ärmel Berta Emil Fritz Hanna Ida
+// Lars ölmann Otto Paul Übel Ulf zacharias Zoe.
+const QStringList kDictionary = {"Übel", "Ida", "Zoe", "ölmann", "Fritz", "anton", "Ärmel", "Paul", "Ulf", "Hanna",
+    "zacharias", "Berta", "Lars", "ärger", "Emil", "Otto"};
+
 const QStringList kSearched = {"Anna", "anton", "O'Brien", "Jörg", "Jürgen", "[Gast]", "Ben?", "Max", "Moritz", "mona",
     "Ömer", "Zoe", "1a", "Bea*"};
 
@@ -152,22 +159,38 @@ INSTANTIATE_TEST_SUITE_P(Lists, Paging,
         S {"TheOnlyRecord", {"Anna"}, "Liste Anna 0 1; Löschen Anna 0 0; Liste - 0 0; Löschen - 0 0; Alle - 0 0"},
         // "*", "?", "#" and a valid list keep their meaning; an apostrophe or a
         // "[" that opens no valid list stands for itself: nothing typed fails.
-        S {"MThenMo", kSearched, "Liste 1a..Ömer 0 1; Suche:M Max,mona,Moritz 0 11; Suche:Mo mona,Moritz 0 11"},
-        S {"UmlautInOtherCase", kSearched, "Liste 1a..Ömer 0 1; Suche:jÖ Jörg 0 7"},
-        S {"StarForAnyRun", kSearched, "Liste 1a..Ömer 0 1; Suche:*r Jörg,Jürgen,Moritz,O'Brien,Ömer 0 14"},
-        S {"QuestionMarkForOneCharacter", kSearched, "Liste 1a..Ömer 0 1; Suche:?n Anna,anton 0 4"},
-        S {"HashForOneDigit", kSearched, "Liste 1a..Ömer 0 1; Suche:# 1a 0 1"},
-        S {"AValidListKeepsItsMeaning", kSearched, "Liste 1a..Ömer 0 1; Suche:[ab]e Bea*,Ben? 0 6"},
-        S {"AnApostropheIsFoundByTypingIt", kSearched, "Liste 1a..Ömer 0 1; Suche:O' O'Brien 0 12"},
+        S {"MThenMo", kSearched, "Liste [Gast]..Zoe 0 1; Suche:M Max,mona,Moritz 0 11; Suche:Mo mona,Moritz 0 11"},
+        S {"UmlautInOtherCase", kSearched, "Liste [Gast]..Zoe 0 1; Suche:jÖ Jörg 0 7"},
+        S {"StarForAnyRun", kSearched, "Liste [Gast]..Zoe 0 1; Suche:*r Jörg,Jürgen,Moritz,O'Brien,Ömer 0 13"},
+        S {"QuestionMarkForOneCharacter", kSearched, "Liste [Gast]..Zoe 0 1; Suche:?n Anna,anton 0 4"},
+        S {"HashForOneDigit", kSearched, "Liste [Gast]..Zoe 0 1; Suche:# 1a 0 2"},
+        S {"AValidListKeepsItsMeaning", kSearched, "Liste [Gast]..Zoe 0 1; Suche:[ab]e Bea*,Ben? 0 6"},
+        S {"AnApostropheIsFoundByTypingIt", kSearched, "Liste [Gast]..Zoe 0 1; Suche:O' O'Brien 0 12"},
         S {"AnUnclosedBracketStandsForItself", kSearched,
-            "Liste 1a..Ömer 0 1; Suche:[ [Gast] 0 2; Suche:[G [Gast] 0 2"},
-        S {"ABracketOfAnInvalidListStandsForItself", kSearched, "Liste 1a..Ömer 0 1; Suche:[z-a] 1a..Ömer 0 1 !"},
+            "Liste [Gast]..Zoe 0 1; Suche:[ [Gast] 0 1; Suche:[G [Gast] 0 1"},
+        S {"ABracketOfAnInvalidListStandsForItself", kSearched, "Liste [Gast]..Zoe 0 1; Suche:[z-a] [Gast]..Zoe 0 1 !"},
         S {"NothingTwiceInARowKeepsTheListing", kSearched,
-            "Liste 1a..Ömer 0 1; Suche:M Max,mona,Moritz 0 11; Suche:X Max,mona,Moritz 0 11 !; "
+            "Liste [Gast]..Zoe 0 1; Suche:M Max,mona,Moritz 0 11; Suche:X Max,mona,Moritz 0 11 !; "
             "Suche:X' Max,mona,Moritz 0 11 !"},
+        // Pages and searches walk the list in dictionary order: "ölmann"
+        // comes between "Lars" and "Otto", and Down in search mode finds on
+        // from there.
+        S {"PagesAndSearchesInDictionaryOrder", kDictionary,
+            "Liste anton..Zoe 0 1; Down Ärmel..Zoe 1 16; Up anton..Ulf 0 14; "
+            "Suche:*l Ärmel,Emil,Lars,ölmann,Paul,Übel,Ulf 0 14; Down Lars,ölmann,Paul,Übel,Ulf 1 14; "
+            "Suche:ä ärger,Ärmel 1 3"},
         S {"AnEmptyTextListsEveryNamedRecord", kSearched,
-            "Liste 1a..Ömer 0 1; Suche:Z Zoe 0 13; Suche: 1a..Ömer 0 14"}),
+            "Liste [Gast]..Zoe 0 1; Suche:Z Zoe 0 14; Suche: [Gast]..Zoe 0 14"}),
     byName);
+
+// An umlaut sorts as its base letter, case only breaks ties.
+TEST_F(TeacherListTest, TheFullListShowsTheNamesInDictionaryOrder)
+{
+    saveNames(kDictionary);
+    ASSERT_TRUE(list.fullList().isOk());
+    EXPECT_EQ(out.names().join(u' '),
+        QStringLiteral("anton ärger Ärmel Berta Emil Fritz Hanna Ida Lars ölmann Otto Paul Übel Ulf zacharias Zoe"));
+}
 
 // The lists' filler starts a list with a first row that replaces what it held.
 TEST_F(TeacherListTest, TheFillersFirstRowReplacesWhatTheColumnsHeld)

@@ -52,12 +52,12 @@ protected:
         return opened.isOk() ? std::move(opened.value()) : RecordSet();
     }
 
-    // Every record's name in the set's order, joined by blanks.
-    static QString names(RecordSet &records)
+    // Every record's field in the set's order, joined by blanks.
+    static QString names(RecordSet &records, QStringView field = u"Name")
     {
         QStringList list;
         for (DbStatus moved = records.MoveFirst(); moved.isOk() && !records.Eof(); moved = records.MoveNext())
-            list << records.fieldText(u"Name");
+            list << records.fieldText(field);
         return list.join(u' ');
     }
 
@@ -70,13 +70,61 @@ TEST_F(RecordSetTest, GivesTheRecordsInTheQuerysOrderEqualKeysInAppendOrder)
     add({"bert 1", "Anna 10", "anna 3", "Bert 3", "carl -2"});
     const std::pair<const char *, const char *> queries[] = {
         {kByPoints, "carl bert anna Bert Anna"},
-        {kByName, "Anna anna bert Bert carl"},
+        {kByName, "anna Anna bert Bert carl"},
         {"Userdaten", "bert Anna anna Bert carl"},
         {"select USERDATEN.* FROM UserDaten order by userDATEN.punkte desc;", "Anna anna Bert bert carl"}};
     for (const auto &[sql, order] : queries) {
         RecordSet records = open(sql);
         EXPECT_EQ(names(records), QString::fromUtf8(order)) << sql;
     }
+}
+
+// Text sorts as a German dictionary does: an umlaut as its base letter, "ß"
+// as "ss"; then accents break ties (none before one), then case (lower before
+// upper). Only records with the very same text keep their append order, in a
+// descending sort too. Numbers sort as numbers.
+TEST_F(RecordSetTest, SortsTextInDictionaryOrderAndNumbersAsNumbers)
+{
+    const char *byNameDescending = "Select userdaten.* from userdaten ORDER BY userdaten.Name DESC";
+    const QStringList umlauts = {"Übel 1", "Zoe 2", "ölmann 3", "anton 4", "Ärmel 5", "Ulf 6", "zacharias 7",
+        "Berta 8", "ärger 9", "Otto 10"};
+    struct Case
+    {
+        const char *name;
+        QStringList records;
+        const char *sql, *field, *order;
+    };
+    const Case cases[] = {
+        {"umlauts", umlauts, kByName, "Name", "anton ärger Ärmel Berta ölmann Otto Übel Ulf zacharias Zoe"},
+        {"accent, then case", {"Müller 1", "MÜLLER 2", "Müllerin 3", "muller 4", "Mull 5", "müller 6", "Muller 7"},
+            kByName, "Name", "Mull muller Muller müller Müller MÜLLER Müllerin"},
+        {"sharp s", {"Weist 1", "Weiß 2", "Weißmann 3", "Weiss 4", "Weis 5"}, kByName, "Name",
+            "Weis Weiss Weiß Weißmann Weist"},
+        {"same name", {"Anna 3", "anna 9", "Anna 1", "Anna 2"}, kByName, "Punkte", "9 3 1 2"},
+        {"descending", umlauts, byNameDescending, "Name", "Zoe zacharias Ulf Übel Otto ölmann Berta Ärmel ärger anton"},
+        {"descending, same name", {"Ärmel 1", "anton 2", "Zoe 3", "Ärmel 4", "armel 5"}, byNameDescending, "Punkte",
+            "3 1 4 5 2"},
+        {"numbers", {"a 10", "b 9", "c -2", "d 100"}, kByPoints, "Punkte", "-2 9 10 100"},
+        {"numbers, descending", {"a 10", "b 9", "c -2", "d 100"},
+            "Select userdaten.* from userdaten ORDER BY userdaten.Punkte DESC", "Punkte", "100 10 9 -2"},
+    };
+    for (const Case &c : cases) {
+        ASSERT_TRUE(db.exec("DELETE FROM userdaten").isOk());
+        add(c.records);
+        RecordSet records = open(c.sql);
+        EXPECT_EQ(names(records, QString::fromUtf8(c.field)), QString::fromUtf8(c.order)) << c.name;
+    }
+}
+
+// An old file may hold any bytes as a name, or no text at all: Null first,
+// invalid UTF-8 as a symbol before the letters, a blob last.
+TEST_F(RecordSetTest, NamesOfAnyBytesSortWithTheRest)
+{
+    ASSERT_TRUE(db.exec("INSERT INTO userdaten (Name, Punkte) VALUES ('b', 1), (CAST(X'C3' AS TEXT), 2), "
+                        "(X'FF00', 3), (NULL, 4), (CAST(X'EDA080' AS TEXT), 5), ('a', 6)")
+                    .isOk());
+    RecordSet records = open(kByName);
+    EXPECT_EQ(names(records, u"Punkte"), QStringLiteral("4 2 5 6 1 3"));
 }
 
 TEST_F(RecordSetTest, SqlTextItCannotRunIsRefusedWithAGermanReason)
