@@ -13,7 +13,9 @@ class Flight;
 // array imgfangen. The window's fixed picture (background, speech bubble,
 // basket lines) is painted once into a pixmap; a tick repaints only the
 // rectangles a butterfly left and entered, so twenty butterflies at ten
-// ticks a second cost next to nothing.
+// ticks a second cost next to nothing. The transparent labels created after
+// it (the task, the points) stay in front: Qt paints a transparent sibling
+// above again over every part of this view it repaints.
 class FlightView : public QWidget
 {
     Q_OBJECT
