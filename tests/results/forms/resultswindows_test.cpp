@@ -12,6 +12,7 @@
 
 #include <gtest/gtest.h>
 
+#include <QtCore/QDir>
 #include <QtTest/QTest>
 #include <QtWidgets/QLineEdit>
 #include <QtWidgets/QMessageBox>
@@ -128,6 +129,30 @@ TEST_F(ResultsWindows, TheHighscoreListFillsItsColumnsOnTheFirstTickAndZurückLe
     QTest::mouseClick(window->cmdZurück, Qt::LeftButton);
     EXPECT_EQ(Forms::instance().find<frmHighscore>(), nullptr);
     EXPECT_TRUE(mainWindowVisible());
+}
+
+// A file that opens but is damaged, and a link to nothing: the list says
+// why it shows no rows, and the file stays as it was.
+TEST_F(ResultsWindows, ADamagedFileOrALinkToNothingGivesTheHighscoreListAMessageAndNoRows)
+{
+    const QString path = platform::resultsDatabasePath();
+    for (const auto &situation : testing_support::kUnlistableFiles) {
+        SCOPED_TRACE(situation.situation);
+        QFile::remove(path);
+        ASSERT_TRUE(situation.lay(path));
+        const QByteArray before = folder.read(QStringLiteral("Daten.mdb"));
+        frmHighscore *list = open<frmHighscore>();
+        QString message;
+        testing_support::answerNextMessage(&message);
+        advanceClock(1);
+        EXPECT_EQ(message, QStringLiteral("Die Highscore-Liste kann nicht angezeigt werden.\n\nDie Datei \"Daten.mdb\" ")
+                               + QString::fromUtf8(situation.reason));
+        for (QPlainTextEdit *column : {list->txtName, list->txtPunkte, list->txtSpiel, list->txtLevel, list->txtDatum})
+            EXPECT_EQ(shown(column), QString());
+        EXPECT_EQ(folder.read(QStringLiteral("Daten.mdb")), before);
+        EXPECT_EQ(QDir(folder.path()).entryList(QDir::Files | QDir::System), QStringList({"Daten.mdb"}));
+        QTest::mouseClick(list->cmdZurück, Qt::LeftButton);
+    }
 }
 
 } // namespace
