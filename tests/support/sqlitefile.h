@@ -1,7 +1,13 @@
 #pragma once
 
+#include <QtCore/QDir>
 #include <QtCore/QFile>
+#include <QtCore/QFileInfo>
 #include <QtCore/QStringList>
+
+#include <gtest/gtest.h>
+
+#include <functional>
 
 #include <sqlite3.h>
 
@@ -101,5 +107,26 @@ inline const UnlistableFile kUnlistableFiles[] = {
     {"link to nothing", "kann nicht geöffnet werden (ihre Verknüpfung zeigt auf nichts).",
         [](const QString &path) { return QFile::link(path + QStringLiteral(".weg"), path); }},
 };
+
+// Lays each of them at path in turn and runs list, which opens a list on it
+// and checks what the user sees; then the file must be as it was, alone in
+// its folder.
+inline void forEachUnlistableFile(const QString &path, const std::function<void(const UnlistableFile &)> &list)
+{
+    const auto bytes = [&path] {
+        QFile file(path);
+        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+    };
+    for (const UnlistableFile &unlistable : kUnlistableFiles) {
+        SCOPED_TRACE(unlistable.situation);
+        QFile::remove(path);
+        ASSERT_TRUE(unlistable.lay(path));
+        const QByteArray before = bytes();
+        list(unlistable);
+        EXPECT_EQ(bytes(), before);
+        EXPECT_EQ(QDir(QFileInfo(path).path()).entryList(QDir::Files | QDir::System),
+            QStringList({QFileInfo(path).fileName()}));
+    }
+}
 
 } // namespace testing_support
