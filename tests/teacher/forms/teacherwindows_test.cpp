@@ -250,9 +250,10 @@ TEST_F(TeacherWindows, LöschenDeletesOnlyTheRecordShownNotOneThatTookItsRowNumb
     EXPECT_EQ(file.rows("SELECT Name FROM userdaten"), QStringList({"Anna", "Bert"}));
 }
 
-// With the view open, Daten.mdb removed, or replaced by another results file:
-// "Löschen" names the cause, deletes nothing, creates nothing, and the list
-// then shows what the folder holds.
+// With the view open, Daten.mdb removed, or replaced by another results file
+// (one the check would refuse too: the cause named is still the replacement):
+// "Löschen" says so, deletes nothing, creates nothing, and the list then
+// shows what the folder holds.
 TEST_F(TeacherWindows, LöschenInAFileRemovedOrReplacedSinceTheListSaysSoAndDeletesNothing)
 {
     const QString path = platform::resultsDatabasePath();
@@ -260,9 +261,15 @@ TEST_F(TeacherWindows, LöschenInAFileRemovedOrReplacedSinceTheListSaysSoAndDele
     const struct
     {
         const char *road, *reason;
+        bool (*replacement)(const QString &file); // none: removed
         QStringList listedAfter;
-    } roads[] = {{"removed", "ist nicht mehr vorhanden.", {}},
-        {"replaced", "wurde inzwischen durch eine andere ersetzt.", {"Xaver", "Yvonne"}}};
+        bool relistRefused = false;
+    } roads[] = {{"removed", "ist nicht mehr vorhanden.", nullptr, {}},
+        {"replaced", "wurde inzwischen durch eine andere ersetzt.",
+            [](const QString &file) { return testing_support::SqliteFile(file).addResults({"Xaver", "Yvonne"}); },
+            {"Xaver", "Yvonne"}},
+        {"replaced by a damaged one", "wurde inzwischen durch eine andere ersetzt.",
+            testing_support::kUnlistableFiles[0].lay, {}, true}};
     for (const auto &road : roads) {
         SCOPED_TRACE(road.road);
         ASSERT_TRUE(testing_support::SqliteFile(other).addResults({"Anna", "Bert"}));
@@ -270,16 +277,21 @@ TEST_F(TeacherWindows, LöschenInAFileRemovedOrReplacedSinceTheListSaysSoAndDele
         frmLehrer *view = openView();
         ASSERT_EQ(rows(view->txtAusgabe[0]), QStringList({"Anna", "Bert"}));
         QFile::remove(path);
-        if (road.listedAfter.size()) {
-            ASSERT_TRUE(testing_support::SqliteFile(other).addResults(road.listedAfter));
+        if (road.replacement) {
+            ASSERT_TRUE(road.replacement(other));
             ASSERT_TRUE(QFile::rename(other, path));
         }
         const QByteArray before = folder.read(QStringLiteral("Daten.mdb"));
         EXPECT_EQ(pressAndConfirm(view->cmdLöschen),
             QStringLiteral("Es wurde nichts gelöscht.\n\nDie Datei \"Daten.mdb\" ") + QString::fromUtf8(road.reason));
         EXPECT_EQ(folder.read(QStringLiteral("Daten.mdb")), before);
-        EXPECT_EQ(QDir(folder.path()).entryList(QDir::Files).size(), road.listedAfter.size() ? 1 : 0);
+        EXPECT_EQ(QDir(folder.path()).entryList(QDir::Files).size(), road.replacement ? 1 : 0);
+        QString refused;
+        if (road.relistRefused)
+            testing_support::answerNextMessage(&refused);
         advanceClock(1);
+        EXPECT_EQ(refused.startsWith(QStringLiteral("Die Ergebnisse können nicht angezeigt werden.")),
+                  road.relistRefused);
         EXPECT_EQ(rows(view->txtAusgabe[0]), road.listedAfter);
         click(view->cmdZurück);
         QFile::remove(path);
