@@ -58,8 +58,15 @@ DbStatus checkExistingFile(const QString &path, const QByteArray &name)
 {
     const Descriptor file {::open(name.constData(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC)};
     struct stat info {};
-    if (file.fd < 0 || ::fstat(file.fd, &info) != 0)
-        return statusFromEngine(SQLITE_CANTOPEN, errno, path, {});
+    if (file.fd < 0 || ::fstat(file.fd, &info) != 0) {
+        const int error = errno;
+        // Something of the name is there (creating it failed), yet nothing
+        // opens: a link to nothing, not a missing folder.
+        struct stat entry {};
+        if (error == ENOENT && ::lstat(name.constData(), &entry) == 0 && S_ISLNK(entry.st_mode))
+            return linkToNothing(path);
+        return statusFromEngine(SQLITE_CANTOPEN, error, path, {});
+    }
     if (S_ISDIR(info.st_mode))
         return statusFromEngine(SQLITE_CANTOPEN, EISDIR, path, {});
     if (!S_ISREG(info.st_mode))
@@ -173,6 +180,12 @@ sqlite3 *DbConnection::handle() const
 bool DbConnection::isReadOnly() const
 {
     return isOpen() && sqlite3_db_readonly(d->db, "main") == 1;
+}
+
+bool DbConnection::hasMoved() const
+{
+    int moved = 0;
+    return isOpen() && sqlite3_file_control(d->db, "main", SQLITE_FCNTL_HAS_MOVED, &moved) == SQLITE_OK && moved;
 }
 
 DbStatus DbConnection::exec(const char *sql) const

@@ -55,6 +55,9 @@ public:
     sqlite3 *handle() const;
     // Opened read-only because the file could not be opened for writing.
     bool isReadOnly() const;
+    // The file is no longer the one at the path it was opened by: removed,
+    // renamed or replaced since. The engine then refuses to write into it.
+    bool hasMoved() const;
 
     // Runs statements that return no rows.
     DbStatus exec(const char *sql) const;

@@ -1,11 +1,14 @@
 #include "platform/dbstatus.h"
 
+#include <QtCore/QFile>
 #include <QtCore/QFileInfo>
 
 #include <sqlite3.h>
 
 #include <cerrno>
 #include <cstring>
+
+#include <sys/stat.h>
 
 namespace platform {
 
@@ -66,6 +69,11 @@ DbStatus statusFromEngine(int engineCode, int systemErrno, const QString &path, 
         return {Code::Damaged, QStringLiteral("Die Datei \"%1\" ist beschädigt. Sie bleibt unverändert.").arg(file),
                 engineCode};
     case SQLITE_READONLY:
+        // The engine will not write into a file that is no longer at its name.
+        if (engineCode == SQLITE_READONLY_DBMOVED) {
+            const DbStatus moved = fileMoved(path);
+            return {moved.code(), moved.reason(), engineCode};
+        }
         return {Code::ReadOnly, QStringLiteral("Die Datei \"%1\" oder ihr Ordner ist schreibgeschützt.").arg(file),
                 engineCode};
     case SQLITE_BUSY:
@@ -103,6 +111,30 @@ DbStatus statusFromEngine(int engineCode, int systemErrno, const QString &path, 
             QStringLiteral("Die Datenbank \"%1\" meldet einen Fehler (Code %2).").arg(file).arg(engineCode),
             engineCode};
     }
+}
+
+DbStatus linkToNothing(const QString &path)
+{
+    return {Code::CannotOpen, QStringLiteral("Die Datei \"%1\" kann nicht geöffnet werden (ihre Verknüpfung zeigt auf "
+                                             "nichts).")
+                                  .arg(QFileInfo(path).fileName())};
+}
+
+DbStatus fileMoved(const QString &path)
+{
+    const QFileInfo info(path);
+    const QByteArray name = QFile::encodeName(path);
+    struct stat entry {};
+    if (::lstat(name.constData(), &entry) != 0) {
+        const DbStatus system = errno == ENOENT ? DbStatus() : fromSystem(errno, 0, info);
+        if (!system.isOk())
+            return system;
+        return {Code::FileMoved, QStringLiteral("Die Datei \"%1\" ist nicht mehr vorhanden.").arg(info.fileName())};
+    }
+    if (S_ISLNK(entry.st_mode) && ::stat(name.constData(), &entry) != 0 && errno == ENOENT)
+        return linkToNothing(path);
+    return {Code::FileMoved,
+            QStringLiteral("Die Datei \"%1\" wurde inzwischen durch eine andere ersetzt.").arg(info.fileName())};
 }
 
 } // namespace platform

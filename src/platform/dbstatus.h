@@ -28,6 +28,8 @@ public:
         BadCriterion,    // a find criterion that cannot be parsed
         BadValue,        // a value that does not fit its field
         NoCurrentRecord, // the operation needs a current record
+        RecordChanged,   // the record is no longer as it was read: changed or deleted by someone else
+        FileMoved,       // the file was removed or replaced since it was opened
         Failed,          // anything else the database engine reports
     };
 
@@ -82,5 +84,11 @@ Q_DECLARE_LOGGING_CATEGORY(lcDb)
 // the file. systemErrno is what the engine saw from the operating system.
 // The engine's message goes to the log (lcDb) with the system's text.
 DbStatus statusFromEngine(int engineCode, int systemErrno, const QString &path, const QString &engineMessage);
+
+// A name that is a symbolic link to nothing: not a missing folder.
+DbStatus linkToNothing(const QString &path);
+// What stands at path now that the file opened by that name is no longer
+// there: nothing, a link to nothing, or another file.
+DbStatus fileMoved(const QString &path);
 
 } // namespace platform

@@ -479,14 +479,44 @@ DbStatus RecordSet::Delete()
 {
     if (!hasCurrent())
         return noCurrentRecord();
-    auto statement = m_connection.prepare(
-        (QStringLiteral("DELETE FROM ") + quotedName(m_table) + QStringLiteral(" WHERE rowid = ?")).toUtf8());
+    // Another copy of the program may have deleted the record since it was
+    // read, and a record saved after that may have taken its row number: only
+    // a row that still holds every value read is the record shown (IS, as
+    // = never matches Null).
+    QString sql = QStringLiteral("DELETE FROM ") + quotedName(m_table) + QStringLiteral(" WHERE rowid = ?");
+    for (const Field &field : m_fields)
+        sql += QStringLiteral(" AND ") + quotedName(field.name) + QStringLiteral(" IS ?");
+    auto statement = m_connection.prepare(sql.toUtf8());
     if (!statement.isOk())
         return statement.status();
-    sqlite3_bind_int64(statement.value().get(), 1, m_rowids[m_order[static_cast<size_t>(m_position)]]);
-    const int rc = sqlite3_step(statement.value().get());
+    sqlite3_stmt *raw = statement.value().get();
+    const size_t row = m_order[static_cast<size_t>(m_position)];
+    sqlite3_bind_int64(raw, 1, m_rowids[row]);
+    for (size_t f = 0; f < m_fields.size(); ++f) {
+        const Cell &cell = m_cells[row * m_fields.size() + f];
+        const int parameter = static_cast<int>(f) + 2;
+        switch (cell.type) {
+        case CellType::Null:
+            break; // unbound parameters are Null
+        case CellType::Integer:
+            sqlite3_bind_int64(raw, parameter, cell.integer);
+            break;
+        case CellType::Real:
+            sqlite3_bind_double(raw, parameter, cell.real);
+            break;
+        case CellType::Text:
+            sqlite3_bind_text(raw, parameter, m_bytes.data() + cell.text.offset, static_cast<int>(cell.text.length),
+                              SQLITE_STATIC);
+            break;
+        }
+    }
+    const int rc = sqlite3_step(raw);
     if (rc != SQLITE_DONE)
         return m_connection.lastFailure(rc);
+    if (sqlite3_changes(m_connection.handle()) == 0)
+        return {DbStatus::Code::RecordChanged,
+                QStringLiteral("Der Datensatz wurde inzwischen geändert oder gelöscht, etwa von einem zweiten "
+                               "laufenden Quirlix.")};
     m_order.erase(m_order.begin() + m_position);
     m_deleted = true;
     if (m_onReposition)

@@ -96,6 +96,8 @@ public:
 
     // Deletes the current record from the table and the set. Afterwards there
     // is no current record; MoveNext goes to the record that followed it.
+    // A record that is no longer in the table as it was read is not deleted
+    // (RecordChanged), and the set stays as it was.
     DbStatus Delete();
 
     // Called after every change of the current record.

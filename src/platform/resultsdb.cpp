@@ -131,7 +131,8 @@ DbStatus checkSound(const DbConnection &db, const QString &path)
     if (known != soundFiles().cend() && stampOf(path) == *known)
         return {};
     // Writing into a damaged file could spread the damage to records that
-    // are still whole; the check reads every page once.
+    // are still whole, and a list of what can still be read would pass for
+    // all of them; the check reads every page once.
     QString verdict;
     const DbStatus status = eachRow(db, "PRAGMA quick_check(1)", [&](const QString &line, const QString &) {
         verdict = line;
@@ -149,6 +150,15 @@ DbStatus checkSound(const DbConnection &db, const QString &path)
 QString resultsDatabasePath()
 {
     return programFile(QStringLiteral("Daten.mdb"));
+}
+
+DbStatus checkBeforeChange(const DbConnection &db, int busyTimeoutMs)
+{
+    if (db.hasMoved())
+        return fileMoved(db.path());
+    // Through a connection of its own: db may still hold pages as they were
+    // when it read them.
+    return openResultsDatabase(db.path(), ResultsUse::Read, busyTimeoutMs).status();
 }
 
 void rememberSoundFile(const QString &path)
@@ -208,11 +218,9 @@ DbResult<DbConnection> openResultsDatabase(const QString &path, ResultsUse use, 
         }
     }
 
-    if (use == ResultsUse::Append) {
-        status = checkSound(db, path);
-        if (!status.isOk())
-            return status;
-    }
+    status = checkSound(db, path);
+    if (!status.isOk())
+        return status;
     return opened;
 }
 

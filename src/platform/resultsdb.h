@@ -15,14 +15,15 @@ Q_DECLARE_LOGGING_CATEGORY(lcResults)
 
 QString resultsDatabasePath();
 
+// Either way the whole file is checked before it is used (a damaged file is
+// refused, so no list shows what is left of its records as if it were all):
+// once per run, and again only when the file is no longer as our own last
+// check or commit left it (rememberSoundFile).
 enum class ResultsUse {
     // Never writes: where there is no database yet (no file, or an empty
     // one), an empty table in memory stands in for it.
     Read,
-    // Creates the file and its table when there is none, and makes sure the
-    // file is sound before anything is written into it: a quick check of the
-    // whole file, once per run, and again only when the file is no longer as
-    // our own last check or commit left it (rememberSoundFile).
+    // Creates the file and its table when there is none.
     Append,
 };
 
@@ -33,8 +34,13 @@ enum class ResultsUse {
 DbResult<DbConnection> openResultsDatabase(
     const QString &path, ResultsUse use, int busyTimeoutMs = DbConnection::DefaultBusyTimeoutMs);
 
+// Before records read through db are changed: the file must still be the one
+// db opened (not removed or replaced since), and still ours and sound,
+// checked as above. Never creates a file.
+DbStatus checkBeforeChange(const DbConnection &db, int busyTimeoutMs = DbConnection::DefaultBusyTimeoutMs);
+
 // The file at path, as it stands now, was left by our own commit: the next
-// Append skips the check while its size, time and identity stay the same.
+// open skips the check while its size, time and identity stay the same.
 void rememberSoundFile(const QString &path);
 
 } // namespace platform

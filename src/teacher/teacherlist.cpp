@@ -153,10 +153,10 @@ DbStatus TeacherList::deleting(Delete deleteRecords)
     RecordSet &records = m_datliste.Recordset();
     if (!m_datliste.hasRecordset() || records.Eof())
         return {};
-    // Deleting in a damaged file could spread the damage to records that are
-    // still whole: the file is checked as a save checks it.
-    const DbStatus check
-        = platform::openResultsDatabase(m_datliste.DatabaseName(), platform::ResultsUse::Append, m_busyTimeoutMs).status();
+    // Only in the file the list was read from, never a new or another one in
+    // its place; and deleting in a damaged file could spread the damage to
+    // records that are still whole.
+    const DbStatus check = platform::checkBeforeChange(m_db, m_busyTimeoutMs);
     if (!check.isOk())
         return check;
     const DataSource::Batch batch(m_datliste);

@@ -115,15 +115,17 @@ TEST_F(ResultsFile, OurTableRefusesValuesOutsideTheRecordFromAnyone)
     EXPECT_EQ(file.records().size(), 1);
 }
 
-// Lays at path what a case names: "sql:<SQL>", "folder", "foreign beside a
-// journal" (that the engine would play back into it) or "chmod <folder>
-// [<file>]" (octal; the file laid out first).
+// Lays at path what a case names: "sql:<SQL>", "folder", "link to nothing",
+// "foreign beside a journal" (that the engine would play back into it) or
+// "chmod <folder> [<file>]" (octal; the file laid out first).
 void lay(const QString &path, const QByteArray &what)
 {
     if (what.startsWith("sql:")) {
         EXPECT_TRUE(SqliteFile(path).execute(QString::fromUtf8(what.mid(4))));
     } else if (what == "folder") {
         EXPECT_TRUE(QDir().mkdir(path));
+    } else if (what == "link to nothing") {
+        EXPECT_TRUE(QFile::link(path + QStringLiteral(".weg"), path));
     } else if (what == "foreign beside a journal") {
         const QString journal = path + QStringLiteral("-journal");
         {
@@ -191,6 +193,8 @@ INSTANTIATE_TEST_SUITE_P(Files, Refused,
             "sql:CREATE TABLE userdaten (Name TEXT, Punkte TEXT, Spiel TEXT, Level TEXT, Datum TEXT)"},
         R {"LevelWithoutAType", "sql:CREATE TABLE userdaten (Name, Punkte REAL, Spiel, Level, Datum)"},
         R {"AFolderInPlaceOfTheFile", "folder", C::CannotOpen, u"der Datei \"Daten.mdb\" liegt ein Ordner."},
+        R {"ALinkToNothingIsNamedNotAMissingFolder", "link to nothing", C::CannotOpen,
+            u"\"Daten.mdb\" kann nicht geöffnet werden (ihre Verknüpfung zeigt auf nichts)."},
         R {"AFileThatCannotBeWritten", "chmod 755 444", C::ReadOnly, u"ist schreibgeschützt"},
         R {"AFolderThatCannotBeWrittenReportsTheFirstCause", "chmod 555", C::NoPermission, u"fehlt die Berechtigung."}),
     byName);

@@ -46,8 +46,21 @@ void WindowTest::SetUp()
     GlobalsTest::SetUp();
 }
 
+namespace {
+
+// The answers still waiting for a modal window; none outlives its test, as
+// each may write into that test's variables.
+QObject &pendingAnswers()
+{
+    static QObject pending;
+    return pending;
+}
+
+} // namespace
+
 void WindowTest::TearDown()
 {
+    qDeleteAll(pendingAnswers().findChildren<QTimer *>(Qt::FindDirectChildrenOnly));
     resetWindows();
     GlobalsTest::TearDown();
 }
@@ -60,7 +73,7 @@ bool showAndExpose(QWidget *widget)
 
 void whenModal(std::function<void(QWidget *)> action)
 {
-    auto *poll = new QTimer(qApp);
+    auto *poll = new QTimer(&pendingAnswers());
     poll->setInterval(5);
     QObject::connect(poll, &QTimer::timeout, poll, [poll, action = std::move(action)] {
         QWidget *modal = QApplication::activeModalWidget();

@@ -1,7 +1,13 @@
 #pragma once
 
+#include <QtCore/QDir>
 #include <QtCore/QFile>
+#include <QtCore/QFileInfo>
 #include <QtCore/QStringList>
+
+#include <gtest/gtest.h>
+
+#include <functional>
 
 #include <sqlite3.h>
 
@@ -47,10 +53,31 @@ public:
         return rows;
     }
 
+    // Lays out userdaten as the program does, with one record per name, each
+    // name's points its index; true when all of it ran.
+    bool addResults(const QStringList &names)
+    {
+        QString sql = QStringLiteral("CREATE TABLE IF NOT EXISTS userdaten (Name TEXT, Punkte SMALLINT, Spiel TEXT, "
+                                     "Level SMALLINT, Datum DATE);");
+        for (qsizetype i = 0; i < names.size(); ++i)
+            sql += QStringLiteral("INSERT INTO userdaten VALUES ('%1', %2, 'Memory', 1, '2024-03-01');")
+                       .arg(names[i])
+                       .arg(i);
+        return execute(sql);
+    }
+
     // userdaten in the order it was appended, as "Name|Punkte|Spiel|Level|Datum".
     QStringList records() { return rows("SELECT Name, Punkte, Spiel, Level, Datum FROM userdaten ORDER BY rowid"); }
     // The verdict of the engine's full check: "ok" for a sound file.
     QString integrity() { return rows("PRAGMA integrity_check").value(0); }
+
+    // Damage that reading the records does not notice, only the engine's
+    // check: the header's count of free pages is wrong.
+    static bool damageFreePageCount(const QString &path)
+    {
+        QFile file(path);
+        return file.open(QIODevice::ReadWrite) && file.seek(36) && file.write(QByteArray("\0\0\0\7", 4)) == 4;
+    }
 
 private:
     bool open(int create)
@@ -63,5 +90,43 @@ private:
     QByteArray m_path;
     sqlite3 *m_db = nullptr;
 };
+
+// Results files that a list must not show as if they held records: how each
+// is laid at a path, and how the reason that the list gives ends.
+struct UnlistableFile
+{
+    const char *situation;
+    const char *reason;
+    bool (*lay)(const QString &path);
+};
+inline const UnlistableFile kUnlistableFiles[] = {
+    {"damaged", "ist beschädigt. Sie bleibt unverändert.",
+        [](const QString &path) {
+            return SqliteFile(path).addResults({"Anna", "Bert"}) && SqliteFile::damageFreePageCount(path);
+        }},
+    {"link to nothing", "kann nicht geöffnet werden (ihre Verknüpfung zeigt auf nichts).",
+        [](const QString &path) { return QFile::link(path + QStringLiteral(".weg"), path); }},
+};
+
+// Lays each of them at path in turn and runs list, which opens a list on it
+// and checks what the user sees; then the file must be as it was, alone in
+// its folder.
+inline void forEachUnlistableFile(const QString &path, const std::function<void(const UnlistableFile &)> &list)
+{
+    const auto bytes = [&path] {
+        QFile file(path);
+        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+    };
+    for (const UnlistableFile &unlistable : kUnlistableFiles) {
+        SCOPED_TRACE(unlistable.situation);
+        QFile::remove(path);
+        ASSERT_TRUE(unlistable.lay(path));
+        const QByteArray before = bytes();
+        list(unlistable);
+        EXPECT_EQ(bytes(), before);
+        EXPECT_EQ(QDir(QFileInfo(path).path()).entryList(QDir::Files | QDir::System),
+            QStringList({QFileInfo(path).fileName()}));
+    }
+}
 
 } // namespace testing_support

@@ -225,8 +225,21 @@ TEST_F(TeacherListTest, ARefusedDeleteDeletesNothingAndSaysWhy)
     EXPECT_EQ(storedNames(), numberedNames(6));
 }
 
-// Damage that neither the list nor a delete reads (a page of another
-// program's table beside ours) is still damage: nothing is written.
+// "Alle Daten löschen" deletes the records listed: one changed meanwhile by
+// another copy of the program stops it, and nothing is deleted.
+TEST_F(TeacherListTest, DeletingAllAfterARecordChangedMeanwhileDeletesNothing)
+{
+    saveNames(numberedNames(3));
+    ASSERT_TRUE(list.fullList().isOk());
+    ASSERT_TRUE(SqliteFile(platform::resultsDatabasePath())
+                    .execute(QStringLiteral("UPDATE userdaten SET Punkte = 9 WHERE Name = 'K02'")));
+    EXPECT_EQ(list.deleteAll().code(), DbStatus::Code::RecordChanged);
+    EXPECT_EQ(storedNames(), numberedNames(3));
+}
+
+// Damage that a delete does not read (a page of another program's table
+// beside ours), come after the list was read, is still damage: nothing is
+// written.
 TEST_F(TeacherListTest, ADamagedFileIsNotWrittenByADelete)
 {
     saveNames(numberedNames(3));
@@ -234,12 +247,15 @@ TEST_F(TeacherListTest, ADamagedFileIsNotWrittenByADelete)
                     .execute(QStringLiteral("CREATE TABLE notizen (t BLOB); WITH RECURSIVE n(x) AS (SELECT 1 "
                                             "UNION ALL SELECT x + 1 FROM n WHERE x < 20) INSERT INTO notizen "
                                             "SELECT zeroblob(1000) FROM n;")));
+    ASSERT_TRUE(list.fullList().isOk());
     QFile file(platform::resultsDatabasePath());
     ASSERT_TRUE(file.open(QIODevice::ReadWrite) && file.seek(file.size() - 4096));
     file.write(QByteArray(4096, '\x5A'));
+    // Later than the list's check, as damage after it would be, not within
+    // the same tick of the file system's clock.
+    file.setFileTime(QDateTime::currentDateTime().addSecs(1), QFileDevice::FileModificationTime);
     file.close();
     const QByteArray before = folder.read(QStringLiteral("Daten.mdb"));
-    ASSERT_TRUE(list.fullList().isOk());
     const DbStatus refused = list.deleteCurrent();
     EXPECT_EQ(refused.code(), DbStatus::Code::Damaged) << refused.reason().toStdString();
     EXPECT_EQ(list.deleteAll().code(), DbStatus::Code::Damaged);

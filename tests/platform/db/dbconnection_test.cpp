@@ -69,6 +69,7 @@ TEST(DbStatus, EveryEngineFailureBecomesAGermanReason)
         {SQLITE_PERM, EPERM, C::NoPermission, noRight},
         {SQLITE_CANTOPEN, EROFS, C::ReadOnly, file + "liegt auf einem schreibgeschützten Datenträger."},
         {SQLITE_READONLY, 0, C::ReadOnly, file + "oder ihr Ordner ist schreibgeschützt."},
+        {SQLITE_READONLY_DBMOVED, 0, C::FileMoved, file + "ist nicht mehr vorhanden."},
         {SQLITE_CANTOPEN, ENOENT, C::CannotOpen, noFolder},
         {SQLITE_CANTOPEN, ENOTDIR, C::CannotOpen, noFolder},
         {SQLITE_CANTOPEN_ISDIR, EISDIR, C::CannotOpen, "An der Stelle der Datei \"Daten.mdb\" liegt ein Ordner."},

@@ -277,6 +277,41 @@ INSTANTIATE_TEST_SUITE_P(Scripts, RecordSetScript,
             "DeletingOneOfTwoEqualRecordsLeavesTheOther", kByName, {"a 1", "a 1"}, {{"Delete", "", "-1 - *"}}, "a"}),
     [](const auto &row) { return std::string(row.param.name); });
 
+// A record that another copy of the program changed or deleted since the
+// set read it is not deleted, not even when a new record took its row number;
+// the set keeps it.
+TEST_F(RecordSetTest, DeletesOnlyARecordThatIsStillAsItWasRead)
+{
+    using C = DbStatus::Code;
+    const struct
+    {
+        const char *name;
+        QStringList rows; // the last by points is deleted
+        const char *meanwhile;
+        C code;
+        const char *tableAfter; // rowid|Name
+    } cases[] = {
+        {"AsReadWithANullAndAReal", {"a 1", "- 2.5"}, "", C::Ok, "1|a"},
+        {"DeletedAndItsRowNumberTaken", {"a 1", "c 3"},
+            "DELETE FROM userdaten WHERE Name = 'c'; INSERT INTO userdaten (Name, Punkte) VALUES ('p', 3)",
+            C::RecordChanged, "1|a 2|p"},
+        {"ItsPointsChanged", {"a 1", "c 3"}, "UPDATE userdaten SET Punkte = 4 WHERE Name = 'c'", C::RecordChanged,
+            "1|a 2|c"},
+    };
+    for (const auto &c : cases) {
+        SCOPED_TRACE(c.name);
+        ASSERT_TRUE(db.exec("DELETE FROM userdaten").isOk());
+        add(c.rows);
+        RecordSet records = open(kByPoints);
+        ASSERT_TRUE(records.MoveLast().isOk());
+        testing_support::SqliteFile other(db.path());
+        ASSERT_TRUE(!*c.meanwhile || other.execute(QString::fromUtf8(c.meanwhile)));
+        EXPECT_EQ(records.Delete().code(), c.code);
+        EXPECT_EQ(records.AbsolutePosition(), c.code == C::Ok ? -1 : 1);
+        EXPECT_EQ(other.rows("SELECT rowid, Name FROM userdaten").join(u' '), QString::fromUtf8(c.tableAfter));
+    }
+}
+
 // A value that does not fit its field is refused; what fits is stored with
 // its field's type and joins the set at its end.
 TEST_F(RecordSetTest, AnAddedRecordIsStoredWithItsTypesAndValuesThatDoNotFitAreRefused)

@@ -130,4 +130,21 @@ TEST_F(ResultsWindows, TheHighscoreListFillsItsColumnsOnTheFirstTickAndZurückLe
     EXPECT_TRUE(mainWindowVisible());
 }
 
+// A file that opens but is damaged, and a link to nothing: the list says
+// why it shows no rows, and the file stays as it was.
+TEST_F(ResultsWindows, ADamagedFileOrALinkToNothingGivesTheHighscoreListAMessageAndNoRows)
+{
+    testing_support::forEachUnlistableFile(platform::resultsDatabasePath(), [this](const auto &file) {
+        frmHighscore *list = open<frmHighscore>();
+        QString message;
+        testing_support::answerNextMessage(&message);
+        advanceClock(1);
+        EXPECT_EQ(message, QStringLiteral("Die Highscore-Liste kann nicht angezeigt werden.\n\nDie Datei \"Daten.mdb\" ")
+                               + QString::fromUtf8(file.reason));
+        for (QPlainTextEdit *column : {list->txtName, list->txtPunkte, list->txtSpiel, list->txtLevel, list->txtDatum})
+            EXPECT_EQ(shown(column), QString());
+        QTest::mouseClick(list->cmdZurück, Qt::LeftButton);
+    });
+}
+
 } // namespace

@@ -13,8 +13,11 @@
 
 #include <gtest/gtest.h>
 
+#include <QtCore/QDir>
+#include <QtCore/QTimer>
 #include <QtGui/QAction>
 #include <QtTest/QTest>
+#include <QtWidgets/QApplication>
 #include <QtWidgets/QLineEdit>
 #include <QtWidgets/QMessageBox>
 #include <QtWidgets/QPlainTextEdit>
@@ -52,6 +55,34 @@ protected:
         plain.setGeometry(box->geometry());
         plain.show();
         return box->grab().toImage() == plain.grab().toImage();
+    }
+    // Opens the view from the menu, as without a password, on its full list.
+    frmLehrer *openView()
+    {
+        main->mnuLogin->trigger();
+        frmLehrer *view = Forms::instance().find<frmLehrer>();
+        EXPECT_TRUE(view && QTest::qWaitForWindowExposed(view));
+        advanceClock(1);
+        return view;
+    }
+    // Presses a delete button, answers "Ja" and returns the message that
+    // follows, empty when none does.
+    static QString pressAndConfirm(QAbstractButton *button)
+    {
+        QString message;
+        QTimer poll;
+        QObject::connect(&poll, &QTimer::timeout, [&message] {
+            auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget());
+            if (!box)
+                return;
+            const bool confirmation = box->text().startsWith(QStringLiteral("Wollen Sie"));
+            if (!confirmation)
+                message = box->text();
+            testing_support::clickMessageBoxButton(box, confirmation ? QStringLiteral("Ja") : QStringLiteral("OK"));
+        });
+        poll.start(5);
+        click(button);
+        return message;
     }
 
     testing_support::ProgramFolderFixture folder;
@@ -239,7 +270,8 @@ TEST_F(TeacherWindows, AStartIniSavedAsUtf8WithItsMarkHoldsThePasswordTypedIntoI
         if (login) {
             for (const QChar c : row.typed) // "ü", "Ã", "¼" too, which keyClicks cannot type
                 QTest::sendKeyEvent(QTest::Click, login->txtPassword, Qt::Key_unknown, c, Qt::NoModifier);
-            testing_support::answerNextMessage(&result);
+            if (row.result != opened)
+                testing_support::answerNextMessage(&result);
             QTest::keyClick(login->txtPassword, Qt::Key_Return);
         }
         if (frmLehrer *view = Forms::instance().find<frmLehrer>()) {
@@ -251,6 +283,115 @@ TEST_F(TeacherWindows, AStartIniSavedAsUtf8WithItsMarkHoldsThePasswordTypedIntoI
             click(Forms::instance().find<frmLogin>()->cmdCancel);
         ASSERT_TRUE(main->isVisible()) << row.name;
     }
+}
+
+
+// Down in search mode moves on by matches, not by records: K01, K11 and K21
+// lie ten records apart, so a Down that counted records would list K11 too.
+TEST_F(TeacherWindows, DownInSearchModeMovesOnByMatches)
+{
+    QStringList names;
+    for (int i = 0; i < 30; ++i)
+        names << QStringLiteral("K%1").arg(i, 2, 10, QLatin1Char('0'));
+    ASSERT_TRUE(testing_support::SqliteFile(platform::resultsDatabasePath()).addResults(names));
+    frmLehrer *view = openView();
+    QTest::keyClicks(view->txtsuch, QStringLiteral("K?1"));
+    EXPECT_EQ(rows(view->txtAusgabe[0]), QStringList({"K01", "K11", "K21"}));
+    click(view->cmdDown);
+    EXPECT_EQ(rows(view->txtAusgabe[0]), QStringList({"K21"}));
+    EXPECT_EQ(view->datliste->caption(), QStringLiteral("Datensatz Nr.: 22"));
+}
+
+// Another classroom PC deleted Carla and saved Paula, who took Carla's row
+// number: "Löschen" on Carla deletes nothing, says why and lists again; then
+// Paula is deleted as usual.
+TEST_F(TeacherWindows, LöschenDeletesOnlyTheRecordShownNotOneThatTookItsRowNumber)
+{
+    testing_support::SqliteFile file(platform::resultsDatabasePath());
+    ASSERT_TRUE(file.addResults({"Anna", "Bert", "Carla"}));
+    frmLehrer *view = openView();
+    click(view->datliste->arrow(platform::DataControl::Arrow::Last));
+    ASSERT_EQ(view->txt1[0]->text(), QStringLiteral("Carla"));
+    ASSERT_TRUE(file.execute(QStringLiteral("DELETE FROM userdaten WHERE Name = 'Carla'")));
+    ASSERT_TRUE(file.addResults({"Paula"}));
+    ASSERT_EQ(file.rows("SELECT rowid FROM userdaten WHERE Name = 'Paula'"), QStringList({"3"})) << "Carla's";
+
+    EXPECT_EQ(pressAndConfirm(view->cmdLöschen),
+        QStringLiteral("Es wurde nichts gelöscht.\n\nDer Datensatz wurde inzwischen geändert oder gelöscht, etwa "
+                       "von einem zweiten laufenden Quirlix."));
+    advanceClock(1);
+    EXPECT_EQ(rows(view->txtAusgabe[0]), QStringList({"Anna", "Bert", "Paula"}));
+    EXPECT_EQ(file.rows("SELECT Name FROM userdaten"), QStringList({"Anna", "Bert", "Paula"}));
+
+    click(view->datliste->arrow(platform::DataControl::Arrow::Last));
+    EXPECT_EQ(pressAndConfirm(view->cmdLöschen), QString());
+    advanceClock(1);
+    EXPECT_EQ(rows(view->txtAusgabe[0]), QStringList({"Anna", "Bert"}));
+    EXPECT_EQ(file.rows("SELECT Name FROM userdaten"), QStringList({"Anna", "Bert"}));
+}
+
+// With the view open, Daten.mdb removed, or replaced by another results file
+// (one the check would refuse too: the cause named is still the replacement):
+// "Löschen" says so, deletes nothing, creates nothing, and the list then
+// shows what the folder holds.
+TEST_F(TeacherWindows, LöschenInAFileRemovedOrReplacedSinceTheListSaysSoAndDeletesNothing)
+{
+    const QString path = platform::resultsDatabasePath();
+    const QString other = folder.file(QStringLiteral("andere.mdb"));
+    const struct
+    {
+        const char *road, *reason;
+        bool (*replacement)(const QString &file); // none: removed
+        QStringList listedAfter;
+        bool relistRefused = false;
+    } roads[] = {{"removed", "ist nicht mehr vorhanden.", nullptr, {}},
+        {"replaced", "wurde inzwischen durch eine andere ersetzt.",
+            [](const QString &file) { return testing_support::SqliteFile(file).addResults({"Xaver", "Yvonne"}); },
+            {"Xaver", "Yvonne"}},
+        {"replaced by a damaged one", "wurde inzwischen durch eine andere ersetzt.",
+            testing_support::kUnlistableFiles[0].lay, {}, true}};
+    for (const auto &road : roads) {
+        SCOPED_TRACE(road.road);
+        ASSERT_TRUE(testing_support::SqliteFile(other).addResults({"Anna", "Bert"}));
+        ASSERT_TRUE(QFile::rename(other, path));
+        frmLehrer *view = openView();
+        ASSERT_EQ(rows(view->txtAusgabe[0]), QStringList({"Anna", "Bert"}));
+        QFile::remove(path);
+        if (road.replacement) {
+            ASSERT_TRUE(road.replacement(other));
+            ASSERT_TRUE(QFile::rename(other, path));
+        }
+        const QByteArray before = folder.read(QStringLiteral("Daten.mdb"));
+        EXPECT_EQ(pressAndConfirm(view->cmdLöschen),
+            QStringLiteral("Es wurde nichts gelöscht.\n\nDie Datei \"Daten.mdb\" ") + QString::fromUtf8(road.reason));
+        EXPECT_EQ(folder.read(QStringLiteral("Daten.mdb")), before);
+        EXPECT_EQ(QDir(folder.path()).entryList(QDir::Files).size(), road.replacement ? 1 : 0);
+        QString refused;
+        if (road.relistRefused)
+            testing_support::answerNextMessage(&refused);
+        advanceClock(1);
+        EXPECT_EQ(refused.startsWith(QStringLiteral("Die Ergebnisse können nicht angezeigt werden.")),
+                  road.relistRefused);
+        EXPECT_EQ(rows(view->txtAusgabe[0]), road.listedAfter);
+        click(view->cmdZurück);
+        QFile::remove(path);
+    }
+}
+
+// A file that opens but is damaged, and a link to nothing: the view says why
+// it lists nothing, and the file stays as it was.
+TEST_F(TeacherWindows, ADamagedFileOrALinkToNothingIsReportedAndNothingListed)
+{
+    testing_support::forEachUnlistableFile(platform::resultsDatabasePath(), [this](const auto &file) {
+        QString message;
+        testing_support::answerNextMessage(&message);
+        frmLehrer *view = openView();
+        EXPECT_EQ(message, QStringLiteral("Die Ergebnisse können nicht angezeigt werden.\n\nDie Datei \"Daten.mdb\" ")
+                               + QString::fromUtf8(file.reason));
+        for (QPlainTextEdit *column : view->txtAusgabe)
+            EXPECT_EQ(rows(column), QStringList());
+        click(view->cmdZurück);
+    });
 }
 
 } // namespace
