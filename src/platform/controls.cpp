@@ -5,13 +5,21 @@
 #include "platform/twips.h"
 
 #include <QtCore/QFile>
+#include <QtCore/QScopedValueRollback>
 #include <QtGui/QMouseEvent>
 #include <QtGui/QPainter>
 #include <QtGui/QTextBlock>
 #include <QtGui/QTextCursor>
+#include <QtGui/QWheelEvent>
+#include <QtWidgets/QAbstractScrollArea>
+#include <QtWidgets/QPlainTextEdit>
+#include <QtWidgets/QScrollBar>
 #include <QtWidgets/QStyleOptionButton>
 #include <QtWidgets/QStylePainter>
 #include <QtWidgets/QTextEdit>
+
+#include <algorithm>
+#include <climits>
 
 namespace platform {
 
@@ -107,6 +115,67 @@ void LineShape::paintEvent(QPaintEvent *)
     QPainter painter(this);
     painter.setPen(QPen(m_color, 1));
     painter.drawLine(m_from, m_to);
+}
+
+ScrollLink::ScrollLink(std::initializer_list<QAbstractScrollArea *> areas, QObject *parent)
+    : QObject(parent)
+{
+    m_members.reserve(areas.size());
+    for (QAbstractScrollArea *area : areas) {
+        QScrollBar *bar = area->verticalScrollBar();
+        const size_t index = m_members.size();
+        m_members.push_back({bar, bar->maximum()});
+        // A member sets its range from its content and its height; the link
+        // then caps it again, so that no member can scroll alone past the
+        // others, whichever way it scrolls.
+        connect(bar, &QScrollBar::rangeChanged, this, [this, index](int, int maximum) {
+            if (m_levelling)
+                return;
+            m_members[index].reach = maximum;
+            level(m_row);
+        });
+        connect(bar, &QScrollBar::valueChanged, this, [this](int row) {
+            if (!m_levelling)
+                level(row);
+        });
+        // A plain-text box that pages or scrolls its cursor into view sets
+        // its scroll bar with the bar's signals blocked; the repaint that
+        // follows is reported all the same.
+        if (auto *box = qobject_cast<QPlainTextEdit *>(area)) {
+            connect(box, &QPlainTextEdit::updateRequest, this, [this, bar] {
+                if (!m_levelling && bar->value() != m_row)
+                    level(bar->value());
+            });
+            box->viewport()->installEventFilter(this);
+        }
+    }
+    level(0);
+}
+
+bool ScrollLink::eventFilter(QObject *watched, QEvent *event)
+{
+    // Ctrl and the wheel would zoom a read-only box alone, and its rows
+    // would no longer stand level with its neighbours'.
+    if (event->type() == QEvent::Wheel && (static_cast<QWheelEvent *>(event)->modifiers() & Qt::ControlModifier))
+        return true;
+    return QObject::eventFilter(watched, event);
+}
+
+void ScrollLink::level(int row)
+{
+    int reach = INT_MAX;
+    for (const Member &member : m_members) {
+        if (member.bar)
+            reach = std::min(reach, member.reach);
+    }
+    m_row = std::clamp(row, 0, std::max(reach, 0));
+    const QScopedValueRollback<bool> levelling(m_levelling, true);
+    for (const Member &member : m_members) {
+        if (!member.bar)
+            continue;
+        member.bar->setMaximum(reach);
+        member.bar->setValue(m_row);
+    }
 }
 
 void setForeBack(QWidget *widget, const QColor &fore, const QColor &back)
