@@ -120,20 +120,9 @@ void LineShape::paintEvent(QPaintEvent *)
 ScrollLink::ScrollLink(std::initializer_list<QAbstractScrollArea *> areas, QObject *parent)
     : QObject(parent)
 {
-    m_members.reserve(areas.size());
     for (QAbstractScrollArea *area : areas) {
         QScrollBar *bar = area->verticalScrollBar();
-        const size_t index = m_members.size();
-        m_members.push_back({bar, bar->maximum()});
-        // A member sets its range from its content and its height; the link
-        // then caps it again, so that no member can scroll alone past the
-        // others, whichever way it scrolls.
-        connect(bar, &QScrollBar::rangeChanged, this, [this, index](int, int maximum) {
-            if (m_levelling)
-                return;
-            m_members[index].reach = maximum;
-            level(m_row);
-        });
+        m_bars.emplace_back(bar);
         connect(bar, &QScrollBar::valueChanged, this, [this](int row) {
             if (!m_levelling)
                 level(row);
@@ -163,18 +152,18 @@ bool ScrollLink::eventFilter(QObject *watched, QEvent *event)
 
 void ScrollLink::level(int row)
 {
+    // The member that scrolled may have gone further than another can
+    // follow; it comes back with the rest.
     int reach = INT_MAX;
-    for (const Member &member : m_members) {
-        if (member.bar)
-            reach = std::min(reach, member.reach);
+    for (const QPointer<QScrollBar> &bar : m_bars) {
+        if (bar)
+            reach = std::min(reach, bar->maximum());
     }
     m_row = std::clamp(row, 0, std::max(reach, 0));
     const QScopedValueRollback<bool> levelling(m_levelling, true);
-    for (const Member &member : m_members) {
-        if (!member.bar)
-            continue;
-        member.bar->setMaximum(reach);
-        member.bar->setValue(m_row);
+    for (const QPointer<QScrollBar> &bar : m_bars) {
+        if (bar)
+            bar->setValue(m_row);
     }
 }
 

@@ -104,14 +104,9 @@ protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
-    struct Member
-    {
-        QPointer<QScrollBar> bar;
-        int reach; // how far the member scrolls by its own content
-    };
     void level(int row);
 
-    std::vector<Member> m_members;
+    std::vector<QPointer<QScrollBar>> m_bars;
     int m_row = 0;
     bool m_levelling = false;
 };
