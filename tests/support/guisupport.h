@@ -3,14 +3,11 @@
 #include "support/testsupport.h"
 
 #include <QtCore/QString>
-#include <QtCore/Qt>
 
 #include <functional>
 
 class QWidget;
 class QAbstractButton;
-class QAbstractScrollArea;
-class QPlainTextEdit;
 
 namespace testing_support {
 
@@ -48,20 +45,6 @@ void clickMessageBoxButton(QWidget *box, const QString &buttonText);
 // Registers a small empty window under the name of a window that another
 // subsystem builds, so a test can see it being shown, hidden or closed.
 void registerStandIn(const QString &name);
-
-// Turns the mouse wheel over the area by whole notches, with the keys held;
-// positive notches scroll down, as the wheel turned towards the user does.
-void turnWheel(QAbstractScrollArea *area, int notches, Qt::KeyboardModifiers keys = {});
-
-// Presses the left button on the area's first line, drags straight down to
-// `beyond` pixels below its bottom edge and lets go there, as a user does who
-// selects past the edge.
-void dragPastBottom(QAbstractScrollArea *area, int beyond);
-
-// The line (block number) that a plain-text box shows at its top, or at its
-// bottom: the last line that its height shows whole.
-int topLine(QPlainTextEdit *box);
-int bottomLine(QPlainTextEdit *box);
 
 // Saves a picture of the window as <name>.png in the folder that
 // QUIRLIX_SHOTS_DIR names, when it is set (scripts/screenshots sets it).

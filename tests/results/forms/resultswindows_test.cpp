@@ -7,6 +7,7 @@
 #include "state/mdlmodul.h"
 #include "state/modvar.h"
 #include "support/guisupport.h"
+#include "support/scrolling.h"
 #include "support/sqlitefile.h"
 #include "support/testsupport.h"
 
@@ -172,8 +173,10 @@ TEST_F(ResultsWindows, TheHighscoreRowsStayLevelWithTheirNumbersWhateverIsTypedO
              }
          }},
         {"three wheel notches over the names", [](frmHighscore *l) { testing_support::turnWheel(l->txtName, 3); }},
-        {"Page Down in the points", [&](frmHighscore *l) { typeInto(l->txtPunkte, QKeyCombination(Qt::Key_PageDown), 1); }},
-        {"Ctrl+End in the games", [&](frmHighscore *l) { typeInto(l->txtSpiel, Qt::ControlModifier | Qt::Key_End, 1); }},
+        {"Page Down in the points",
+         [&](frmHighscore *l) { typeInto(l->txtPunkte, QKeyCombination(Qt::Key_PageDown), 1); }},
+        {"Ctrl+End in the games",
+         [&](frmHighscore *l) { typeInto(l->txtSpiel, Qt::ControlModifier | Qt::Key_End, 1); }},
         {"a drag from the dates to below their edge",
          [](frmHighscore *l) { testing_support::dragPastBottom(l->txtDatum, 60); }},
     };
