@@ -5,14 +5,22 @@
 #include "platform/twips.h"
 
 #include <QtCore/QFile>
+#include <QtCore/QScopedValueRollback>
 #include <QtGui/QMouseEvent>
 #include <QtGui/QPainter>
 #include <QtGui/QTextBlock>
 #include <QtGui/QTextCursor>
+#include <QtGui/QWheelEvent>
+#include <QtWidgets/QAbstractScrollArea>
+#include <QtWidgets/QPlainTextEdit>
+#include <QtWidgets/QScrollBar>
 #include <QtWidgets/QStyleOptionButton>
 #include <QtWidgets/QStylePainter>
 #include <QtWidgets/QTextEdit>
 #include <QtWidgets/qdrawutil.h>
+
+#include <algorithm>
+#include <climits>
 
 namespace platform {
 
@@ -157,6 +165,56 @@ void LineShape::paintEvent(QPaintEvent *)
     QPainter painter(this);
     painter.setPen(QPen(m_color, 1));
     painter.drawLine(m_from, m_to);
+}
+
+ScrollLink::ScrollLink(std::initializer_list<QAbstractScrollArea *> areas, QObject *parent)
+    : QObject(parent)
+{
+    for (QAbstractScrollArea *area : areas) {
+        QScrollBar *bar = area->verticalScrollBar();
+        m_bars.emplace_back(bar);
+        connect(bar, &QScrollBar::valueChanged, this, [this](int row) {
+            if (!m_levelling)
+                level(row);
+        });
+        // A plain-text box that pages or scrolls its cursor into view sets
+        // its scroll bar with the bar's signals blocked; the repaint that
+        // follows is reported all the same.
+        if (auto *box = qobject_cast<QPlainTextEdit *>(area)) {
+            connect(box, &QPlainTextEdit::updateRequest, this, [this, bar] {
+                if (!m_levelling && bar->value() != m_row)
+                    level(bar->value());
+            });
+            box->viewport()->installEventFilter(this);
+        }
+    }
+    level(0);
+}
+
+bool ScrollLink::eventFilter(QObject *watched, QEvent *event)
+{
+    // Ctrl and the wheel would zoom a read-only box alone, and its rows
+    // would no longer stand level with its neighbours'.
+    if (event->type() == QEvent::Wheel && (static_cast<QWheelEvent *>(event)->modifiers() & Qt::ControlModifier))
+        return true;
+    return QObject::eventFilter(watched, event);
+}
+
+void ScrollLink::level(int row)
+{
+    // The member that scrolled may have gone further than another can
+    // follow; it comes back with the rest.
+    int reach = INT_MAX;
+    for (const QPointer<QScrollBar> &bar : m_bars) {
+        if (bar)
+            reach = std::min(reach, bar->maximum());
+    }
+    m_row = std::clamp(row, 0, std::max(reach, 0));
+    const QScopedValueRollback<bool> levelling(m_levelling, true);
+    for (const QPointer<QScrollBar> &bar : m_bars) {
+        if (bar)
+            bar->setValue(m_row);
+    }
 }
 
 void setForeBack(QWidget *widget, const QColor &fore, const QColor &back)

@@ -1,9 +1,15 @@
 #pragma once
 
+#include <QtCore/QPointer>
 #include <QtWidgets/QLabel>
 #include <QtWidgets/QPushButton>
 #include <QtWidgets/QToolButton>
 
+#include <initializer_list>
+#include <vector>
+
+class QAbstractScrollArea;
+class QScrollBar;
 class QTextEdit;
 
 namespace platform {
@@ -94,6 +100,32 @@ private:
     QPoint m_from;
     QPoint m_to;
     QColor m_color;
+};
+
+// Lists standing side by side whose rows belong together (one column per
+// field, a column of row numbers) scroll as one: whatever moves one of them
+// (the wheel, keys, a drag past its edge, typing, new text) moves all of them
+// to the same first row, and none goes further than the one that scrolls
+// least can follow, so a row never shows one record's name beside another's
+// points. Ctrl and the wheel, which would zoom one read-only box alone,
+// does nothing over a member. The members must scroll by rows of one height (plain-text boxes
+// without line wrap, lists scrolled per item), so that equal values of their
+// vertical scroll bars show equal rows.
+class ScrollLink : public QObject
+{
+    Q_OBJECT
+public:
+    ScrollLink(std::initializer_list<QAbstractScrollArea *> areas, QObject *parent);
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
+private:
+    void level(int row);
+
+    std::vector<QPointer<QScrollBar>> m_bars;
+    int m_row = 0;
+    bool m_levelling = false;
 };
 
 // A label as the windows are designed: text colour, background (or

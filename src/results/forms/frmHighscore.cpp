@@ -101,6 +101,7 @@ frmHighscore::frmHighscore()
     paintYellowOnNavy(lstNummer);
     lstNummer->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     lstNummer->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    lstNummer->setVerticalScrollMode(QAbstractItemView::ScrollPerItem); // by rows, as the columns scroll
     placeTwips(lstNummer, 240, kListTop, 735, kListHeight);
 
     // Left to right: numbers, points, names, games, levels, dates.
@@ -109,6 +110,8 @@ frmHighscore::frmHighscore()
     txtSpiel = column(client(), "txtSpiel(3)", 6045, 2295);
     txtLevel = column(client(), "txtLevel(1)", 8460, 855);
     txtDatum = column(client(), "txtDatum(2)", 9435, 1725);
+
+    new platform::ScrollLink({lstNummer, txtPunkte, txtName, txtSpiel, txtLevel, txtDatum}, this);
 
     // Each number stands as high as a line of the columns beside it, the
     // first level with their first line.

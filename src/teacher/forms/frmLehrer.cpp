@@ -113,6 +113,7 @@ frmLehrer::frmLehrer()
     txtAusgabe[4] = column(client(), 4, 5040, 2535);
     txtAusgabe[2] = column(client(), 2, 7680, 855);
     txtAusgabe[3] = column(client(), 3, 8640, 1695);
+    new platform::ScrollLink({txtAusgabe[0], txtAusgabe[1], txtAusgabe[2], txtAusgabe[3], txtAusgabe[4]}, this);
 
     cmdUp = button(client(), QStringLiteral("Up"), "cmdUp", 10560, 2040, 615, 2055);
     cmdDown = button(client(), QStringLiteral("Down"), "cmdDown", 10560, 4320, 615, 1935);

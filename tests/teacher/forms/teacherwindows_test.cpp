@@ -4,6 +4,7 @@
 #include "shell/forms/frmStart.h"
 #include "shell/forms/registration.h"
 #include "support/guisupport.h"
+#include "support/scrolling.h"
 #include "support/sqlitefile.h"
 #include "support/testsupport.h"
 #include "teacher/forms/frmLehrer.h"
@@ -12,6 +13,8 @@
 #include "teacher/forms/registration.h"
 
 #include <gtest/gtest.h>
+
+#include <functional>
 
 #include <QtCore/QDir>
 #include <QtCore/QTimer>
@@ -40,6 +43,17 @@ protected:
         Forms::instance().setOnLastClosed([this] { ++processEnded; });
         main = Forms::instance().show<frmStart>();
         ASSERT_TRUE(QTest::qWaitForWindowExposed(main));
+    }
+    // The lines each column shows from its top to its bottom, by index:
+    // Name, Punkte, Level, Datum, Spiel.
+    static QString shownLines(frmLehrer *view)
+    {
+        QStringList shown;
+        for (QPlainTextEdit *column : view->txtAusgabe) {
+            shown << QStringLiteral("%1-%2").arg(testing_support::topLine(column))
+                                            .arg(testing_support::bottomLine(column));
+        }
+        return shown.join(u' ');
     }
     static QStringList rows(QPlainTextEdit *column)
     {
@@ -89,6 +103,57 @@ protected:
     frmStart *main = nullptr;
     int processEnded = 0;
 };
+
+// However a user scrolls one column of the list, all five scroll with it, so
+// that a row never shows a name beside another pupil's points; a list drawn
+// anew starts level at its top again.
+TEST_F(TeacherWindows, TheFiveColumnsMoveAsOneWhateverScrollsOneOfThem)
+{
+    ASSERT_TRUE(testing_support::SqliteFile(platform::resultsDatabasePath())
+                    .execute(QStringLiteral("CREATE TABLE userdaten (Name TEXT, Punkte INT, Spiel TEXT, Level INT, "
+                                            "Datum DATE); WITH RECURSIVE n(x) AS (SELECT 0 UNION ALL SELECT x + 1 "
+                                            "FROM n WHERE x < 29) INSERT INTO userdaten SELECT printf('N%02d', x), "
+                                            "x, 'Memory', 1 + x % 3, date('2024-03-01', x || ' days') FROM n;")));
+    main->mnuLogin->trigger();
+    frmLehrer *view = Forms::instance().find<frmLehrer>();
+    ASSERT_TRUE(view && QTest::qWaitForWindowExposed(view));
+    advanceClock(1);
+    const auto keys = [](int column, Qt::Key key, int times) {
+        return [=](frmLehrer *v) {
+            QTest::mouseClick(v->txtAusgabe[column]->viewport(), Qt::LeftButton, {}, QPoint(4, 4));
+            for (int i = 0; i < times; ++i)
+                QTest::keyClick(v->txtAusgabe[column], key);
+        };
+    };
+    const struct
+    {
+        const char *way;
+        std::function<void(frmLehrer *)> scroll;
+        int top; // the record at the top of every column afterwards: N00 is 0
+    } ways[] = {
+        {"three wheel notches over the names",
+         [](frmLehrer *v) { testing_support::turnWheel(v->txtAusgabe[0], 3); }, 9},
+        {"one over the dates", [](frmLehrer *v) { testing_support::turnWheel(v->txtAusgabe[3], 1); }, 3},
+        {"Ctrl and two notches over the points, which would zoom them alone",
+         [](frmLehrer *v) { testing_support::turnWheel(v->txtAusgabe[1], -2, Qt::ControlModifier); }, 0},
+        {"Down seven times in the points", keys(1, Qt::Key_Down, 7), 7},
+        {"Page Down in the levels", keys(2, Qt::Key_PageDown, 1), 14},
+        {"End in the games", keys(4, Qt::Key_End, 1), 16},
+        {"a drag from the names to below their edge",
+         [](frmLehrer *v) { testing_support::dragPastBottom(v->txtAusgabe[0], 60); }, 4},
+    };
+    for (const auto &[way, scroll, top] : ways) {
+        SCOPED_TRACE(way);
+        scroll(view);
+        EXPECT_EQ(shownLines(view), QStringLiteral("%1-%2 %1-%2 %1-%2 %1-%2 %1-%2").arg(top).arg(top + 13));
+        click(view->cmdDown);
+        EXPECT_EQ(shownLines(view), QStringLiteral("0-13 0-13 0-13 0-13 0-13"));
+        EXPECT_EQ(rows(view->txtAusgabe[0]).first(), QStringLiteral("N02"));
+        click(view->cmdAlle);
+        advanceClock(1);
+        EXPECT_EQ(shownLines(view), QStringLiteral("0-13 0-13 0-13 0-13 0-13"));
+    }
+}
 
 // The road without a password: the menu opens the view on the full list,
 // Down pages, the search says what it cannot find, "Nein" deletes nothing
