@@ -107,10 +107,10 @@ private:
 // (the wheel, keys, a drag past its edge, typing, new text) moves all of them
 // to the same first row, and none goes further than the one that scrolls
 // least can follow, so a row never shows one record's name beside another's
-// points. Ctrl and the wheel, which would zoom one read-only box alone,
-// does nothing over a member. The members must scroll by rows of one height (plain-text boxes
-// without line wrap, lists scrolled per item), so that equal values of their
-// vertical scroll bars show equal rows.
+// points. Ctrl and the wheel, which would zoom one read-only box alone, does
+// nothing over a member. The members must scroll by rows of one height
+// (plain-text boxes without line wrap, lists scrolled per item), so that
+// equal values of their vertical scroll bars show equal rows.
 class ScrollLink : public QObject
 {
     Q_OBJECT
