@@ -114,10 +114,8 @@ TEST_F(TeacherWindows, TheFiveColumnsMoveAsOneWhateverScrollsOneOfThem)
                                             "Datum DATE); WITH RECURSIVE n(x) AS (SELECT 0 UNION ALL SELECT x + 1 "
                                             "FROM n WHERE x < 29) INSERT INTO userdaten SELECT printf('N%02d', x), "
                                             "x, 'Memory', 1 + x % 3, date('2024-03-01', x || ' days') FROM n;")));
-    main->mnuLogin->trigger();
-    frmLehrer *view = Forms::instance().find<frmLehrer>();
-    ASSERT_TRUE(view && QTest::qWaitForWindowExposed(view));
-    advanceClock(1);
+    frmLehrer *view = openView();
+    ASSERT_TRUE(view);
     const auto keys = [](int column, Qt::Key key, int times) {
         return [=](frmLehrer *v) {
             QTest::mouseClick(v->txtAusgabe[column]->viewport(), Qt::LeftButton, {}, QPoint(4, 4));
