@@ -41,8 +41,7 @@ TEST(NameFilter, KeepsOneLineOfWholeCharactersWithinTheLimit)
     }
 }
 
-// A pop directional isolate in the name must not end the isolate around it
-// early and leave the override after it open for the words that follow.
+// A pop isolate in the name would end the isolate early, leaving its override open.
 TEST(NameFilter, AnIsolatedNameHoldsNoDirectionControlOfItsOwn)
 {
     EXPECT_EQ(platform::isolated(u"A\u2069\u202eb\u200f"), QString::fromUtf16(u"\u2068Ab\u2069"));
