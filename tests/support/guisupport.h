@@ -47,9 +47,8 @@ void clickMessageBoxButton(QWidget *box, const QString &buttonText);
 // subsystem builds, so a test can see it being shown, hidden or closed.
 void registerStandIn(const QString &name);
 
-// Whether the button shows color flat over its face: every pixel of a band
-// inside its left edge, clear of the edge, the focus rectangle, the caption
-// and the picture, is exactly that colour.
+// Whether the button shows color flat over its face: exactly that colour in a
+// band inside its left edge, clear of the focus rectangle, caption and picture.
 bool showsFlatFace(QWidget *button, const QColor &color);
 
 // Saves a picture of the window as <name>.png in the folder that

@@ -173,12 +173,10 @@ bool showsTaskWhole(frmfangmich *game)
     const QPoint origin = game->lblaufgabe->mapTo(game, QPoint());
     const QRgb ink = game->lblaufgabe->palette().color(QPalette::WindowText).rgb();
     int glyphs = 0;
-    for (int y = 0; y < alone.height(); ++y) {
-        for (int x = 0; x < alone.width(); ++x) {
+    for (int y = 0; y < alone.height(); ++y)
+        for (int x = 0; x < alone.width(); ++x)
             if (qAlpha(alone.pixel(x, y)) == 255 && ++glyphs && shown.pixel(origin + QPoint(x, y)) != ink)
                 return false;
-        }
-    }
     return glyphs > 200;
 }
 
