@@ -21,10 +21,14 @@ int topLine(QPlainTextEdit *box)
     return box->cursorForPosition(QPoint(0, box->fontMetrics().height() / 2)).blockNumber();
 }
 
-QString shownLines(QPlainTextEdit *box)
+QString shownLines(std::span<QPlainTextEdit *const> boxes)
 {
-    const int bottom = box->cursorForPosition(QPoint(0, box->viewport()->height() - 1)).blockNumber();
-    return QStringLiteral("%1-%2").arg(topLine(box)).arg(bottom);
+    QStringList shown;
+    for (QPlainTextEdit *box : boxes) {
+        const int bottom = box->cursorForPosition(QPoint(0, box->viewport()->height() - 1)).blockNumber();
+        shown << QStringLiteral("%1-%2").arg(topLine(box)).arg(bottom);
+    }
+    return shown.join(u' ');
 }
 
 } // namespace testing_support

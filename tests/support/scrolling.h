@@ -2,6 +2,8 @@
 
 #include <QtCore/Qt>
 
+#include <span>
+
 class QAbstractScrollArea;
 class QPlainTextEdit;
 class QString;
@@ -15,7 +17,8 @@ void turnWheel(QAbstractScrollArea *area, int notches, Qt::KeyboardModifiers key
 
 // The line (block number) that a plain-text box shows at its top.
 int topLine(QPlainTextEdit *box);
-// The lines it shows at its top and at its bottom edge, as "top-bottom".
-QString shownLines(QPlainTextEdit *box);
+// The lines each box shows at its top and at its bottom edge, as
+// "top-bottom", one box after the other.
+QString shownLines(std::span<QPlainTextEdit *const> boxes);
 
 } // namespace testing_support

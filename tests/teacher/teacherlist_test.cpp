@@ -175,9 +175,8 @@ INSTANTIATE_TEST_SUITE_P(Lists, Paging,
         // Down in search mode moves on by matches, not by the records between.
         S {"DownInSearchModeMovesOnByMatches", numberedNames(30),
             "Liste K00..K29 0 1; Suche:K?1 K01,K11,K21 0 22; Down K21 1 22"},
-        // Pages and searches walk the list in dictionary order: "ölmann"
-        // comes between "Lars" and "Otto", and Down in search mode finds on
-        // from there.
+        // Pages and searches walk the list in dictionary order ("ölmann"
+        // between "Lars" and "Otto"), and so does Down in search mode.
         S {"PagesAndSearchesInDictionaryOrder", kDictionary,
             "Liste anton..Zoe 0 1; Down Ärmel..Zoe 1 16; Up anton..Ulf 0 14; "
             "Suche:*l Ärmel,Emil,Lars,ölmann,Paul,Übel,Ulf 0 14; Down Lars,ölmann,Paul,Übel,Ulf 1 14; "

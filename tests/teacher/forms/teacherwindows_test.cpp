@@ -40,29 +40,12 @@ protected:
         main = Forms::instance().show<frmStart>();
         ASSERT_TRUE(QTest::qWaitForWindowExposed(main));
     }
-    // The lines each column shows, left to right by index: "top-bottom".
-    static QString shownLines(frmLehrer *view)
-    {
-        QStringList shown;
-        for (QPlainTextEdit *column : view->txtAusgabe)
-            shown << testing_support::shownLines(column);
-        return shown.join(u' ');
-    }
     static QStringList rows(QPlainTextEdit *column)
     {
         const QString text = column->toPlainText();
         return text.isEmpty() ? QStringList() : text.split(u'\n');
     }
     static void click(QAbstractButton *button) { QTest::mouseClick(button, Qt::LeftButton); }
-    // Whether the box, out of focus, looks like a plain box in its place that shows text.
-    static bool looksLike(QLineEdit *box, const QString &text)
-    {
-        box->clearFocus();
-        QLineEdit plain(text, box->parentWidget());
-        plain.setGeometry(box->geometry());
-        plain.show();
-        return box->grab().toImage() == plain.grab().toImage();
-    }
     // Saves the records K00 to K29 (or those named) and opens the view from
     // the menu, as without a password, on its full list.
     frmLehrer *openView(QStringList names = {})
@@ -102,13 +85,13 @@ TEST_F(TeacherWindows, TheFiveColumnsMoveAsOneWhateverScrollsOneOfThem)
     frmLehrer *view = openView();
     const auto level = [](int top) { return QStringLiteral("%1-%2 ").arg(top).arg(top + 14).repeated(5).trimmed(); };
     testing_support::turnWheel(view->txtAusgabe[1], 2, Qt::ControlModifier); // would zoom the points alone
-    EXPECT_EQ(shownLines(view), level(0));
+    EXPECT_EQ(testing_support::shownLines(view->txtAusgabe), level(0));
     QTest::keyClick(view->txtAusgabe[4], Qt::Key_PageDown); // the games
-    EXPECT_EQ(shownLines(view), level(14));
+    EXPECT_EQ(testing_support::shownLines(view->txtAusgabe), level(14));
     testing_support::turnWheel(view->txtAusgabe[0], -1); // the names
-    EXPECT_EQ(shownLines(view), level(11));
+    EXPECT_EQ(testing_support::shownLines(view->txtAusgabe), level(11));
     click(view->cmdDown); // K16 to K29
-    EXPECT_EQ(shownLines(view), QStringLiteral("0-13 0-13 0-13 0-13 0-13"));
+    EXPECT_EQ(testing_support::shownLines(view->txtAusgabe), QStringLiteral("0-13 0-13 0-13 0-13 0-13"));
 }
 
 // The road without a password: the menu opens the view on the full list,
@@ -205,7 +188,7 @@ TEST_F(TeacherWindows, AWrongThenARightPasswordACancelledChangeAndTheEnd)
     EXPECT_EQ(login->focusWidget(), login->txtPassword) << "Alt+K";
     QTest::keyClicks(login->txtPassword, QStringLiteral("geheim"));
     testing_support::shoot(login, QStringLiteral("frmLogin"));
-    EXPECT_TRUE(looksLike(login->txtPassword, QStringLiteral("******")));
+    EXPECT_EQ(login->txtPassword->displayText(), QStringLiteral("******"));
     QString message;
     testing_support::answerNextMessage(&message);
     login->cmdOK->setFocus();
@@ -236,7 +219,7 @@ TEST_F(TeacherWindows, AWrongThenARightPasswordACancelledChangeAndTheEnd)
     EXPECT_EQ(change->txtPasswort1->text(), QStringLiteral("eins"));
 
     QTest::keyClicks(change->txtPasswort2, QStringLiteral("eins"));
-    EXPECT_TRUE(looksLike(change->txtPasswort1, QStringLiteral("****")));
+    EXPECT_EQ(change->txtPasswort1->displayText(), QStringLiteral("****"));
     testing_support::answerNextMessage(&message);
     click(change->cmdOK);
     EXPECT_EQ(folder.read(QStringLiteral("start.ini")), QByteArray("eins\r\n"));
@@ -280,51 +263,51 @@ TEST_F(TeacherWindows, AStartIniSavedAsUtf8WithItsMarkHoldsThePasswordTypedIntoI
     }
 }
 
-// Another classroom PC deleted Carla and saved Paula, who took Carla's row
-// number: "Löschen" on Carla deletes nothing, says why and lists again.
-TEST_F(TeacherWindows, LöschenDeletesOnlyTheRecordShownNotOneThatTookItsRowNumber)
-{
-    frmLehrer *view = openView({"Anna", "Bert", "Carla"});
-    click(view->datliste->arrow(platform::DataControl::Arrow::Last));
-    testing_support::SqliteFile file(platform::resultsDatabasePath());
-    ASSERT_TRUE(file.execute(QStringLiteral("DELETE FROM userdaten WHERE Name = 'Carla'")) && file.addResults({"Paula"}));
-    EXPECT_EQ(pressAndConfirm(view->cmdLöschen),
-        QStringLiteral("Es wurde nichts gelöscht.\n\nDer Datensatz wurde inzwischen geändert oder gelöscht, etwa "
-                       "von einem zweiten laufenden Quirlix."));
-    advanceClock(1);
-    EXPECT_EQ(rows(view->txtAusgabe[0]), QStringList({"Anna", "Bert", "Paula"}));
-}
-
-// With the view open, Daten.mdb removed, or replaced by another results file
-// (one the check would refuse too: the cause named is still the replacement):
+// With the view open on Anna, another classroom PC deletes her and saves
+// Paula, who takes her row number, or Daten.mdb is removed, or replaced by a
+// file the check would refuse too (the cause named is still the replacement):
 // "Löschen" says so, changes and creates nothing, and the list drawn anew
-// says why the damaged file shows no rows.
-TEST_F(TeacherWindows, LöschenInAFileRemovedOrReplacedSinceTheListSaysSoAndDeletesNothing)
+// shows what the folder holds, or why it shows nothing.
+TEST_F(TeacherWindows, LöschenDeletesOnlyTheRecordShownInTheFileItWasReadFrom)
 {
-    const QString path = platform::resultsDatabasePath();
-    const QString other = folder.file(QStringLiteral("andere.mdb"));
-    for (const bool replaced : {false, true}) {
-        SCOPED_TRACE(replaced ? "replaced" : "removed");
-        frmLehrer *view = openView({"Anna"});
-        ASSERT_TRUE(!replaced || testing_support::SqliteFile::addDamagedResults(other));
-        QFile::remove(path);
-        ASSERT_TRUE(!replaced || QFile::rename(other, path));
-        const QByteArray before = folder.read(QStringLiteral("Daten.mdb"));
-        EXPECT_EQ(pressAndConfirm(view->cmdLöschen),
-            QStringLiteral("Es wurde nichts gelöscht.\n\nDie Datei \"Daten.mdb\" ")
-                + (replaced ? QStringLiteral("wurde inzwischen durch eine andere ersetzt.")
-                            : QStringLiteral("ist nicht mehr vorhanden.")));
-        EXPECT_EQ(folder.read(QStringLiteral("Daten.mdb")), before);
-        EXPECT_EQ(QDir(folder.path()).entryList(QDir::Files).size(), replaced ? 1 : 0);
+    using testing_support::SqliteFile;
+    const struct
+    {
+        bool (*change)(const QString &path, const QString &other);
+        const char *reason;
+        QStringList listed;
         QString refused;
-        if (replaced)
+    } roads[] = {
+        {[](const QString &path, const QString &) {
+             return SqliteFile(path).execute(QStringLiteral("DELETE FROM userdaten")) && SqliteFile(path).addResults({"Paula"});
+         },
+            "Der Datensatz wurde inzwischen geändert oder gelöscht, etwa von einem zweiten laufenden Quirlix.",
+            {"Paula"}, {}},
+        {[](const QString &path, const QString &) { return QFile::remove(path); },
+            "Die Datei \"Daten.mdb\" ist nicht mehr vorhanden.", {}, {}},
+        {[](const QString &path, const QString &other) {
+             return SqliteFile::addDamagedResults(other) && QFile::remove(path) && QFile::rename(other, path);
+         },
+            "Die Datei \"Daten.mdb\" wurde inzwischen durch eine andere ersetzt.", {},
+            "Die Ergebnisse können nicht angezeigt werden.\n\nDie Datei \"Daten.mdb\" ist beschädigt. Sie bleibt "
+            "unverändert."},
+    };
+    for (const auto &road : roads) {
+        SCOPED_TRACE(road.reason);
+        frmLehrer *view = openView({"Anna"});
+        ASSERT_TRUE(road.change(platform::resultsDatabasePath(), folder.file(QStringLiteral("andere.mdb"))));
+        const QByteArray before = folder.read(QStringLiteral("Daten.mdb"));
+        EXPECT_EQ(pressAndConfirm(view->cmdLöschen), "Es wurde nichts gelöscht.\n\n" + QString::fromUtf8(road.reason));
+        EXPECT_EQ(folder.read(QStringLiteral("Daten.mdb")), before);
+        EXPECT_EQ(QDir(folder.path()).entryList(QDir::Files).size(), before.isEmpty() ? 0 : 1);
+        QString refused;
+        if (!road.refused.isEmpty())
             testing_support::answerNextMessage(&refused);
         advanceClock(1);
-        EXPECT_EQ(refused, replaced ? QStringLiteral("Die Ergebnisse können nicht angezeigt werden.\n\nDie Datei "
-                                                     "\"Daten.mdb\" ist beschädigt. Sie bleibt unverändert.")
-                                    : QString());
+        EXPECT_EQ(refused, road.refused);
+        EXPECT_EQ(rows(view->txtAusgabe[0]), road.listed);
         click(view->cmdZurück);
-        QFile::remove(path);
+        QFile::remove(platform::resultsDatabasePath());
     }
 }
 
