@@ -8,7 +8,7 @@ class QAbstractScrollArea;
 class QPlainTextEdit;
 class QString;
 
-// How a user scrolls a box with the mouse, and what the box then shows.
+// How a user turns the mouse wheel over a box, and what the box then shows.
 namespace testing_support {
 
 // Turns the mouse wheel over the area by whole notches, with the keys held;
