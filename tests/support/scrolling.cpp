@@ -1,11 +1,7 @@
 #include "support/scrolling.h"
 
-#include <QtGui/QMouseEvent>
-#include <QtGui/QTextBlock>
 #include <QtGui/QTextCursor>
-#include <QtGui/QTextDocument>
 #include <QtGui/QWheelEvent>
-#include <QtTest/QTest>
 #include <QtWidgets/QApplication>
 #include <QtWidgets/QPlainTextEdit>
 
@@ -20,27 +16,19 @@ void turnWheel(QAbstractScrollArea *area, int notches, Qt::KeyboardModifiers key
     QApplication::sendEvent(viewport, &wheel);
 }
 
-void dragPastBottom(QAbstractScrollArea *area, int beyond)
-{
-    QWidget *viewport = area->viewport();
-    const QPoint from(4, viewport->fontMetrics().height() / 2);
-    const QPoint to(4, viewport->height() + beyond);
-    QTest::mousePress(viewport, Qt::LeftButton, {}, from);
-    QMouseEvent move(QEvent::MouseMove, to, viewport->mapToGlobal(to), Qt::NoButton, Qt::LeftButton, Qt::NoModifier);
-    QApplication::sendEvent(viewport, &move);
-    QTest::mouseRelease(viewport, Qt::LeftButton, {}, to);
-}
-
 int topLine(QPlainTextEdit *box)
 {
     return box->cursorForPosition(QPoint(0, box->fontMetrics().height() / 2)).blockNumber();
 }
 
-int bottomLine(QPlainTextEdit *box)
+QString shownLines(std::span<QPlainTextEdit *const> boxes)
 {
-    const int below = box->cursorForPosition(QPoint(0, box->viewport()->height())).blockNumber();
-    const QRect last = box->cursorRect(QTextCursor(box->document()->findBlockByNumber(below)));
-    return last.bottom() < box->viewport()->height() ? below : below - 1;
+    QStringList shown;
+    for (QPlainTextEdit *box : boxes) {
+        const int bottom = box->cursorForPosition(QPoint(0, box->viewport()->height() - 1)).blockNumber();
+        shown << QStringLiteral("%1-%2").arg(topLine(box)).arg(bottom);
+    }
+    return shown.join(u' ');
 }
 
 } // namespace testing_support

@@ -2,24 +2,23 @@
 
 #include <QtCore/Qt>
 
+#include <span>
+
 class QAbstractScrollArea;
 class QPlainTextEdit;
+class QString;
 
-// The ways a user scrolls a box with the mouse, and what the box then shows.
+// How a user turns the mouse wheel over a box, and what the box then shows.
 namespace testing_support {
 
 // Turns the mouse wheel over the area by whole notches, with the keys held;
 // positive notches scroll down, as the wheel turned towards the user does.
 void turnWheel(QAbstractScrollArea *area, int notches, Qt::KeyboardModifiers keys = {});
 
-// Presses the left button on the area's first line, drags straight down to
-// `beyond` pixels below its bottom edge and lets go there, as a user does who
-// selects past the edge.
-void dragPastBottom(QAbstractScrollArea *area, int beyond);
-
-// The line (block number) that a plain-text box shows at its top, or at its
-// bottom: the last line that its height shows whole.
+// The line (block number) that a plain-text box shows at its top.
 int topLine(QPlainTextEdit *box);
-int bottomLine(QPlainTextEdit *box);
+// The lines each box shows at its top and at its bottom edge, as
+// "top-bottom", one box after the other.
+QString shownLines(std::span<QPlainTextEdit *const> boxes);
 
 } // namespace testing_support

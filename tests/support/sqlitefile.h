@@ -1,13 +1,7 @@
 #pragma once
 
-#include <QtCore/QDir>
 #include <QtCore/QFile>
-#include <QtCore/QFileInfo>
 #include <QtCore/QStringList>
-
-#include <gtest/gtest.h>
-
-#include <functional>
 
 #include <sqlite3.h>
 
@@ -71,10 +65,12 @@ public:
     // The verdict of the engine's full check: "ok" for a sound file.
     QString integrity() { return rows("PRAGMA integrity_check").value(0); }
 
-    // Damage that reading the records does not notice, only the engine's
-    // check: the header's count of free pages is wrong.
-    static bool damageFreePageCount(const QString &path)
+    // Lays out results whose damage reading the records does not notice,
+    // only the engine's check: the header's count of free pages is wrong.
+    static bool addDamagedResults(const QString &path)
     {
+        if (!SqliteFile(path).addResults({"Anna", "Bert"}))
+            return false;
         QFile file(path);
         return file.open(QIODevice::ReadWrite) && file.seek(36) && file.write(QByteArray("\0\0\0\7", 4)) == 4;
     }
@@ -90,43 +86,5 @@ private:
     QByteArray m_path;
     sqlite3 *m_db = nullptr;
 };
-
-// Results files that a list must not show as if they held records: how each
-// is laid at a path, and how the reason that the list gives ends.
-struct UnlistableFile
-{
-    const char *situation;
-    const char *reason;
-    bool (*lay)(const QString &path);
-};
-inline const UnlistableFile kUnlistableFiles[] = {
-    {"damaged", "ist beschädigt. Sie bleibt unverändert.",
-        [](const QString &path) {
-            return SqliteFile(path).addResults({"Anna", "Bert"}) && SqliteFile::damageFreePageCount(path);
-        }},
-    {"link to nothing", "kann nicht geöffnet werden (ihre Verknüpfung zeigt auf nichts).",
-        [](const QString &path) { return QFile::link(path + QStringLiteral(".weg"), path); }},
-};
-
-// Lays each of them at path in turn and runs list, which opens a list on it
-// and checks what the user sees; then the file must be as it was, alone in
-// its folder.
-inline void forEachUnlistableFile(const QString &path, const std::function<void(const UnlistableFile &)> &list)
-{
-    const auto bytes = [&path] {
-        QFile file(path);
-        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-    };
-    for (const UnlistableFile &unlistable : kUnlistableFiles) {
-        SCOPED_TRACE(unlistable.situation);
-        QFile::remove(path);
-        ASSERT_TRUE(unlistable.lay(path));
-        const QByteArray before = bytes();
-        list(unlistable);
-        EXPECT_EQ(bytes(), before);
-        EXPECT_EQ(QDir(QFileInfo(path).path()).entryList(QDir::Files | QDir::System),
-            QStringList({QFileInfo(path).fileName()}));
-    }
-}
 
 } // namespace testing_support

